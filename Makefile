@@ -1,0 +1,27 @@
+# The two commands a fresh Debian 12 machine needs: `make run` and `make test`.
+# Each installs what is missing first (scripts/setup).
+
+.PHONY: setup run test dist bench format
+
+setup:
+	scripts/setup
+
+run: setup
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64
+	scripts/run
+
+test: setup
+	scripts/test
+
+dist: setup
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64 --target dist
+
+bench: setup
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench
+	build/bench/bench/clavira_bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i

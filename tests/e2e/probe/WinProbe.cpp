@@ -1,0 +1,56 @@
+// Looks at and drives a program's main window from outside, as another process would:
+//   winprobe state NAME     prints "visible=1 iconic=0 foreground=1 width=1280 height=720"
+//   winprobe minimize NAME  minimises the window
+//   winprobe close NAME     asks the window to close
+// NAME is the window property the program tags its main window with. Exit code 2: no window.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+HWND FindTaggedWindow(const wchar_t* name) {
+    for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); IsWindow(window);
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        if (GetPropW(window, name)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 3) {
+        std::fputs("usage: winprobe state|minimize|close NAME\n", stderr);
+        return 1;
+    }
+    const std::wstring command = argv[1];
+    HWND window = FindTaggedWindow(argv[2]);
+    if (!window) {
+        return 2;
+    }
+    if (command == L"state") {
+        RECT rect = {};
+        GetWindowRect(window, &rect);
+        wchar_t title[256] = {};
+        GetWindowTextW(window, title, 256);
+        std::printf("visible=%d iconic=%d foreground=%d width=%ld height=%ld left=%ld top=%ld\n",
+                    IsWindowVisible(window) ? 1 : 0, IsIconic(window) ? 1 : 0,
+                    GetForegroundWindow() == window ? 1 : 0, rect.right - rect.left,
+                    rect.bottom - rect.top, rect.left, rect.top);
+        return 0;
+    }
+    if (command == L"minimize") {
+        ShowWindow(window, SW_MINIMIZE);
+        return 0;
+    }
+    if (command == L"close") {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    return 1;
+}

@@ -1,0 +1,89 @@
+#include "toolkit/core/Manager.h"
+
+#include <objbase.h>
+#include <ole2.h>
+// GDI+ headers expect min and max, which NOMINMAX hides.
+#include <algorithm>
+namespace Gdiplus {
+using std::max;
+using std::min;
+} // namespace Gdiplus
+#include <gdiplus.h>
+
+#include <string>
+
+namespace OrvixUI {
+
+namespace {
+
+// Written on the user-interface thread during start-up, read afterwards.
+struct Settings {
+    HINSTANCE instance = nullptr;
+    HMODULE module = nullptr;
+    std::wstring fontName = L"Arial";
+    int fontWidth = 14;
+    DWORD selectColor = 0xFF285055;
+    std::wstring deviceName = L"Clavira";
+    ULONG_PTR gdiplusToken = 0;
+};
+
+Settings& State() {
+    static Settings settings;
+    return settings;
+}
+
+} // namespace
+
+void Manager::SetInstance(HINSTANCE instance) { State().instance = instance; }
+HINSTANCE Manager::GetInstance() { return State().instance; }
+
+HMODULE Manager::GetModule() { return State().module; }
+void Manager::SetModule(HMODULE module) { State().module = module; }
+
+const wchar_t* Manager::GetTheme() { return L"theme1\\"; }
+
+const wchar_t* Manager::GetFontName() { return State().fontName.c_str(); }
+void Manager::SetFontName(const wchar_t* name) { State().fontName = name ? name : L""; }
+
+void Manager::SetFont(const wchar_t* name, int size) {
+    SetFontName(name);
+    State().fontWidth = size;
+}
+
+int Manager::GetFontWidth() { return State().fontWidth; }
+
+DWORD Manager::GetSelectColor() { return State().selectColor; }
+
+const wchar_t* Manager::GetDeviceName() { return State().deviceName.c_str(); }
+void Manager::SetDeviceName(const wchar_t* name) { State().deviceName = name ? name : L""; }
+
+void Manager::InitGdiplus() {
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&State().gdiplusToken, &input, nullptr);
+    CoInitialize(nullptr);
+    OleInitialize(nullptr);
+}
+
+void Manager::UnInitGdiplus() {
+    Gdiplus::GdiplusShutdown(State().gdiplusToken);
+    State().gdiplusToken = 0;
+    CoUninitialize();
+    OleUninitialize();
+}
+
+bool Manager::IsKeyDown(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+
+bool Manager::PreTranslateMessage(const MSG*) { return IsKeyDown(VK_MENU) && IsKeyDown(VK_F4); }
+
+void Manager::MessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (PreTranslateMessage(&msg)) {
+            continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+} // namespace OrvixUI
