@@ -14,8 +14,8 @@ const std::wstring kConfig = Utf8ToWide(CLAVIRA_DATA_DIR "/config.xml");
 void LoadLayoutAndReadEveryKey(benchmark::State& state) {
     for (auto _ : state) {
         XmlDocument doc;
-        bool ok = doc.LoadFile(kLayout) && doc.FindElement(L"device.info") &&
-                  doc.EnterElement() && doc.FindElement(L"Keyboard") && doc.EnterElement() &&
+        bool ok = doc.LoadFile(kLayout) && doc.FindElement(L"device.info") && doc.EnterElement() &&
+                  doc.FindElement(L"Keyboard") && doc.EnterElement() &&
                   doc.FindElement(L"KeyItems") && doc.EnterElement();
         int keys = 0;
         while (ok && doc.FindElement(L"key")) {

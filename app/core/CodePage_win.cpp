@@ -30,9 +30,9 @@ std::optional<std::string> EncodeCodePage(std::wstring_view text, unsigned codeP
         char buffer[8];
         const bool unicode = codePage == CP_UTF7 || codePage == CP_UTF8;
         BOOL lossy = FALSE;
-        const int written = WideCharToMultiByte(codePage, unicode ? 0 : WC_NO_BEST_FIT_CHARS,
-                                                text.data() + i, units, buffer, sizeof buffer,
-                                                nullptr, unicode ? nullptr : &lossy);
+        const int written =
+            WideCharToMultiByte(codePage, unicode ? 0 : WC_NO_BEST_FIT_CHARS, text.data() + i,
+                                units, buffer, sizeof buffer, nullptr, unicode ? nullptr : &lossy);
         if (written > 0 && !lossy) {
             bytes.append(buffer, static_cast<size_t>(written));
         }

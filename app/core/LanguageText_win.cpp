@@ -13,7 +13,7 @@ std::wstring GetText(const std::wstring& section, int id) {
     const std::wstring file =
         GetProgramFolder() + L"language\\" + std::to_wstring(GetLanguageId()) + L".lan";
     wchar_t text[kTextCapacity] = {};
-    GetPrivateProfileStringW(section.c_str(), std::to_wstring(id).c_str(), L"", text,
-                             kTextCapacity, file.c_str());
+    GetPrivateProfileStringW(section.c_str(), std::to_wstring(id).c_str(), L"", text, kTextCapacity,
+                             file.c_str());
     return text;
 }

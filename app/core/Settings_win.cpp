@@ -15,7 +15,9 @@ constexpr wchar_t kProgramFile[] = L"Clavira.exe";
 constexpr DWORD kQueryBytes = 255;
 constexpr size_t kBufferBytes = 512;
 
-std::wstring SettingsKey() { return std::wstring(L"SOFTWARE\\") + OrvixUI::Manager::GetDeviceName(); }
+std::wstring SettingsKey() {
+    return std::wstring(L"SOFTWARE\\") + OrvixUI::Manager::GetDeviceName();
+}
 
 void SetStringValue(HKEY key, const wchar_t* name, const std::wstring& text) {
     const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));

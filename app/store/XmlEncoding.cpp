@@ -31,14 +31,14 @@ struct NamedCodePage {
 };
 
 constexpr std::array kCodePageNames{
-    NamedCodePage{"us-ascii", 20127},     NamedCodePage{"ascii", 20127},
-    NamedCodePage{"iso-8859-1", 28591},   NamedCodePage{"latin1", 28591},
-    NamedCodePage{"iso-8859-2", 28592},   NamedCodePage{"iso-8859-5", 28595},
-    NamedCodePage{"iso-8859-15", 28605},  NamedCodePage{"shift_jis", 932},
-    NamedCodePage{"shift-jis", 932},      NamedCodePage{"gb2312", 936},
-    NamedCodePage{"gbk", 936},            NamedCodePage{"ks_c_5601-1987", 949},
-    NamedCodePage{"euc-kr", 949},         NamedCodePage{"big5", 950},
-    NamedCodePage{"koi8-r", 20866},       NamedCodePage{"koi8-u", 21866},
+    NamedCodePage{"us-ascii", 20127},    NamedCodePage{"ascii", 20127},
+    NamedCodePage{"iso-8859-1", 28591},  NamedCodePage{"latin1", 28591},
+    NamedCodePage{"iso-8859-2", 28592},  NamedCodePage{"iso-8859-5", 28595},
+    NamedCodePage{"iso-8859-15", 28605}, NamedCodePage{"shift_jis", 932},
+    NamedCodePage{"shift-jis", 932},     NamedCodePage{"gb2312", 936},
+    NamedCodePage{"gbk", 936},           NamedCodePage{"ks_c_5601-1987", 949},
+    NamedCodePage{"euc-kr", 949},        NamedCodePage{"big5", 950},
+    NamedCodePage{"koi8-r", 20866},      NamedCodePage{"koi8-u", 21866},
 };
 
 } // namespace

@@ -10,16 +10,33 @@ constexpr std::string_view kIndent = "  ";
 void AppendEscaped(std::string& out, std::string_view text, bool attribute) {
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += attribute ? "&quot;" : "\""; break;
-        case '\'': out += attribute ? "&apos;" : "'"; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += attribute ? "&quot;" : "\"";
+            break;
+        case '\'':
+            out += attribute ? "&apos;" : "'";
+            break;
         // Kept as references so that reading the value back gives the same characters.
-        case '\n': out += attribute ? "&#10;" : "\n"; break;
-        case '\r': out += "&#13;"; break;
-        case '\t': out += attribute ? "&#9;" : "\t"; break;
-        default: out += c;
+        case '\n':
+            out += attribute ? "&#10;" : "\n";
+            break;
+        case '\r':
+            out += "&#13;";
+            break;
+        case '\t':
+            out += attribute ? "&#9;" : "\t";
+            break;
+        default:
+            out += c;
         }
     }
 }

@@ -25,10 +25,9 @@ void RegisterWindowClass(WNDPROC procedure) {
 int KeyboardDlg::DoModal(int showCommand) {
     RegisterWindowClass(&KeyboardDlg::WindowProc);
     const wchar_t* name = OrvixUI::Manager::GetDeviceName();
-    m_window = CreateWindowExW(0, kWindowClass, name,
-                               WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-                               kWidth, kHeight, nullptr, nullptr, OrvixUI::Manager::GetInstance(),
-                               this);
+    m_window = CreateWindowExW(
+        0, kWindowClass, name, WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+        kWidth, kHeight, nullptr, nullptr, OrvixUI::Manager::GetInstance(), this);
     if (!m_window) {
         return 0;
     }
@@ -86,8 +85,8 @@ void KeyboardDlg::OnPaint() {
     DeleteObject(background);
 
     HFONT font = CreateFontW(-48, 0, 0, 0, FW_SEMIBOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                             DEFAULT_PITCH, OrvixUI::Manager::GetFontName());
+                             OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
+                             OrvixUI::Manager::GetFontName());
     HGDIOBJ previous = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, kTitleColour);

@@ -45,7 +45,8 @@ TEST(Folders, DataFolderFollowsTheApplicationName) {
 }
 
 TEST(Folders, CreateFolderTreeMakesEveryMissingLevel) {
-    const std::wstring root = TempFolder() + L"clavira-tree-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring root =
+        TempFolder() + L"clavira-tree-" + std::to_wstring(GetCurrentProcessId());
     const std::wstring deep = root + L"\\one\\two\\db";
     ASSERT_FALSE(IsFolder(root));
     EXPECT_TRUE(CreateFolderTree(deep));

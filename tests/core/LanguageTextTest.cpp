@@ -1,6 +1,6 @@
+#include "app/core/LanguageText.h"
 #include "app/core/Folders.h"
 #include "app/core/Language.h"
-#include "app/core/LanguageText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/core/Folders.h"
 #include "app/core/Settings.h"
+#include "app/core/Folders.h"
 #include "toolkit/core/Manager.h"
 
 #include <gtest/gtest.h>
@@ -21,9 +21,9 @@ RegistryValue ReadValue(const std::wstring& keyPath, const std::wstring& name) {
     RegistryValue value;
     wchar_t buffer[1024] = {};
     DWORD size = sizeof buffer;
-    value.present = RegGetValueW(HKEY_CURRENT_USER, keyPath.c_str(), name.c_str(),
-                                 RRF_RT_ANY | RRF_NOEXPAND, &value.type, buffer,
-                                 &size) == ERROR_SUCCESS;
+    value.present =
+        RegGetValueW(HKEY_CURRENT_USER, keyPath.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
+                     &value.type, buffer, &size) == ERROR_SUCCESS;
     value.bytes = size;
     value.text = buffer;
     return value;

@@ -44,7 +44,9 @@ TEST(TextCodec, MalformedUtf8BecomesReplacementCharacters) {
 }
 
 TEST(TextCodec, UnpairedSurrogateInUtf16BecomesReplacement) {
-    const std::string lone("\x00\xD8" "A\x00", 4);
+    const std::string lone("\x00\xD8"
+                           "A\x00",
+                           4);
     EXPECT_EQ(Utf16ToWide(lone, ByteOrder::LittleEndian), L"\uFFFDA");
 }
 

@@ -1,6 +1,6 @@
+#include "app/store/XmlDocument.h"
 #include "app/core/CodePage.h"
 #include "app/core/TextCodec.h"
-#include "app/store/XmlDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,7 @@ class XmlDocumentTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_folder = std::filesystem::temp_directory_path() /
-                   (std::string("xmldoc-") + info->name());
+        m_folder = std::filesystem::temp_directory_path() / (std::string("xmldoc-") + info->name());
         std::filesystem::create_directories(m_folder);
     }
     void TearDown() override { std::filesystem::remove_all(m_folder); }
@@ -203,8 +202,8 @@ TEST_F(XmlDocumentTest, SavesInTheDeclaredEncoding) {
     };
     for (const auto& c : cases) {
         XmlDocument doc;
-        doc.SetText(Utf8ToWide(std::string("<?xml version=\"1.0\" encoding=\"") + c.encoding +
-                               "\"?>"));
+        doc.SetText(
+            Utf8ToWide(std::string("<?xml version=\"1.0\" encoding=\"") + c.encoding + "\"?>"));
         ASSERT_TRUE(doc.AddElement(L"r") && doc.SetAttribute(L"v", value)) << c.encoding;
         ASSERT_TRUE(doc.SaveFile(PathOf("out.xml"))) << c.encoding;
         const std::string bytes = Read("out.xml");
@@ -214,8 +213,7 @@ TEST_F(XmlDocumentTest, SavesInTheDeclaredEncoding) {
         ASSERT_TRUE(read.LoadFile(PathOf("out.xml"))) << c.encoding;
         ASSERT_TRUE(read.FindElement(L"r"));
         const std::wstring back = read.GetAttribute(L"v");
-        EXPECT_EQ(back, std::string(c.encoding) == "ISO-8859-1" ? L"\u00E9" : value)
-            << c.encoding;
+        EXPECT_EQ(back, std::string(c.encoding) == "ISO-8859-1" ? L"\u00E9" : value) << c.encoding;
     }
 }
 
