@@ -3,6 +3,9 @@
 
 .PHONY: setup run test dist bench format
 
+# Where scripts/setup keeps the Windows builds of the dependencies; CMake reads the same.
+export CLAVIRA_DEPS ?= $(or $(HOME),/root)/.cache/clavira
+
 setup:
 	scripts/setup
 

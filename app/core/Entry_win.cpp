@@ -10,12 +10,6 @@
 #include <objbase.h>
 #include <ole2.h>
 #include <windows.h>
-// GDI+ headers expect min and max, which NOMINMAX hides.
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-} // namespace Gdiplus
 #include <gdiplus.h>
 
 namespace {

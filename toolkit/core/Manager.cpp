@@ -2,12 +2,6 @@
 
 #include <objbase.h>
 #include <ole2.h>
-// GDI+ headers expect min and max, which NOMINMAX hides.
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-} // namespace Gdiplus
 #include <gdiplus.h>
 
 #include <string>
