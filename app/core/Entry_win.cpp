@@ -7,10 +7,10 @@
 #include "app/ui/KeyboardDlg.h"
 #include "toolkit/core/Manager.h"
 
+#include <gdiplus.h>
 #include <objbase.h>
 #include <ole2.h>
 #include <windows.h>
-#include <gdiplus.h>
 
 namespace {
 

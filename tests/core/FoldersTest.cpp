@@ -29,7 +29,8 @@ TEST(Folders, ProgramFolderHoldsTheRunningExecutable) {
     const std::wstring folder = GetProgramFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), L'\\');
-    EXPECT_NE(GetFileAttributesW((folder + L"windows_tests.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(GetFileAttributesW((folder + L"core_windows_tests.exe").c_str()),
+              INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(Folders, DataFolderFollowsTheApplicationName) {

@@ -1,8 +1,8 @@
 #include "toolkit/core/Manager.h"
 
+#include <gdiplus.h>
 #include <objbase.h>
 #include <ole2.h>
-#include <gdiplus.h>
 
 #include <string>
 
