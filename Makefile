@@ -24,7 +24,7 @@ dist: setup
 bench: setup
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench
-	build/bench/bench/clavira_bench
+	for b in build/bench/benchmarks/*_bench; do $$b; done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
