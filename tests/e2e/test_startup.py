@@ -96,3 +96,4 @@ def test_without_a_readable_config_the_default_name_holds(install):
         assert state["visible"] == 1, what
         program.probe("close", "Clavira")
         assert process.wait(timeout=20) == 1, what
+    shutil.rmtree(local_app_data() / "Clavira Files", ignore_errors=True)
