@@ -31,6 +31,11 @@ else()
   add_library(Clavira::pugixml ALIAS pugixml::pugixml)
   find_package(SQLite3 REQUIRED)
   add_library(Clavira::sqlite3 ALIAS SQLite::SQLite3)
+  find_library(MINIZIP_LIBRARY minizip REQUIRED)
+  add_library(Clavira::minizip UNKNOWN IMPORTED)
+  set_target_properties(Clavira::minizip PROPERTIES
+    IMPORTED_LOCATION ${MINIZIP_LIBRARY}
+    INTERFACE_LINK_LIBRARIES z)
   if(NOT CLAVIRA_FUZZ)
     find_package(GTest REQUIRED)
   endif()

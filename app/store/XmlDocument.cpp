@@ -1,10 +1,10 @@
 #include "app/store/XmlDocument.h"
 
+#include "app/core/FilePath.h"
 #include "app/core/TextCodec.h"
 #include "app/store/XmlEncoding.h"
 #include "app/store/XmlWriter.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -13,17 +13,12 @@ namespace {
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration |
                                    pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
 
-std::filesystem::path ToPath(const std::wstring& path) {
-    const std::string utf8 = WideToUtf8(path);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 } // namespace
 
 XmlDocument::XmlDocument() : m_parent(m_tree) {}
 
 bool XmlDocument::LoadFile(const std::wstring& path) {
-    std::ifstream file(ToPath(path), std::ios::binary);
+    std::ifstream file(PathFromWide(path), std::ios::binary);
     if (!file) {
         return false;
     }
@@ -43,7 +38,7 @@ bool XmlDocument::SaveFile(const std::wstring& path) const {
         }
     }
     const std::string bytes = EncodeXmlText(Utf8ToWide(WriteXml(m_tree)), encoding);
-    std::ofstream file(ToPath(path), std::ios::binary | std::ios::trunc);
+    std::ofstream file(PathFromWide(path), std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     file.close();
     return !file.fail();
