@@ -7,10 +7,12 @@
 #include "app/ui/KeyboardDlg.h"
 #include "toolkit/core/Manager.h"
 
-#include <gdiplus.h>
 #include <objbase.h>
 #include <ole2.h>
 #include <windows.h>
+
+// GDI+ builds on the COM declarations above.
+#include <gdiplus.h>
 
 namespace {
 

@@ -1,8 +1,10 @@
 #include "toolkit/core/Manager.h"
 
-#include <gdiplus.h>
 #include <objbase.h>
 #include <ole2.h>
+
+// GDI+ builds on the COM declarations above.
+#include <gdiplus.h>
 
 #include <string>
 
