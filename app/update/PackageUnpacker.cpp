@@ -84,13 +84,12 @@ bool ListEntries(unzFile archive, std::vector<Entry>& entries) {
             return false;
         }
         unz_file_info64 info = {};
-        if (unzGetCurrentFileInfo64(archive, &info, nullptr, 0, nullptr, 0, nullptr, 0) !=
-            UNZ_OK) {
+        if (unzGetCurrentFileInfo64(archive, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) {
             return false;
         }
         std::string name(info.size_filename, '\0');
-        if (unzGetCurrentFileInfo64(archive, &info, name.data(), info.size_filename + 1, nullptr,
-                                    0, nullptr, 0) != UNZ_OK) {
+        if (unzGetCurrentFileInfo64(archive, &info, name.data(), info.size_filename + 1, nullptr, 0,
+                                    nullptr, 0) != UNZ_OK) {
             return false;
         }
         entries.push_back({name, info.uncompressed_size});
@@ -123,8 +122,8 @@ bool IsSafeComponent(const std::string& component) {
         return false;
     }
     const bool forbidden = std::any_of(component.begin(), component.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 || std::string_view("<>:\"|?*").find(c) !=
-                                                           std::string_view::npos;
+        return static_cast<unsigned char>(c) < 0x20 ||
+               std::string_view("<>:\"|?*").find(c) != std::string_view::npos;
     });
     return !forbidden && !IsDeviceName(component);
 }
@@ -205,9 +204,8 @@ UnpackResult UnpackPackage(const std::filesystem::path& package,
         // Names that are not UTF-8 (old archivers store their code page) still give a path.
         std::string relative = WideToUtf8(Utf8ToWide(entry.name));
         std::replace(relative.begin(), relative.end(), '\\', '/');
-        const std::filesystem::path target = workFolder / std::filesystem::path(
-                                                              std::u8string(relative.begin(),
-                                                                            relative.end()));
+        const std::filesystem::path target =
+            workFolder / std::filesystem::path(std::u8string(relative.begin(), relative.end()));
         if (IsSeparator(entry.name.back())) {
             std::filesystem::create_directories(target, error);
         } else {

@@ -76,16 +76,26 @@ TEST_F(PackageUnpackerTest, KeepsTheFolderStructure) {
 
 TEST_F(PackageUnpackerTest, HostilePackagesAreRefusedWhole) {
     const char* hostile[] = {
-        "../escape.exe",        "data/../../escape.exe", "..\\escape.exe",
-        "/tmp/escape.exe",      "\\escape.exe",          "C:\\Windows\\escape.exe",
-        "C:escape.exe",         "file.txt:stream",       "CON",
-        "data/nul.txt",         "LPT1.log",              "com9",
-        "trailing.",            "trailing ",             "wild*card",
+        "../escape.exe",
+        "data/../../escape.exe",
+        "..\\escape.exe",
+        "/tmp/escape.exe",
+        "\\escape.exe",
+        "C:\\Windows\\escape.exe",
+        "C:escape.exe",
+        "file.txt:stream",
+        "CON",
+        "data/nul.txt",
+        "LPT1.log",
+        "com9",
+        "trailing.",
+        "trailing ",
+        "wild*card",
         "data//double",
     };
     for (const char* name : hostile) {
-        const fs::path package = Package({{"aaa-first.txt", "written first if unchecked"},
-                                          {name, "payload"}});
+        const fs::path package =
+            Package({{"aaa-first.txt", "written first if unchecked"}, {name, "payload"}});
         EXPECT_EQ(UnpackPackage(package, m_work), UnpackResult::Refused) << name;
         EXPECT_EQ(FilesWritten(), std::vector<std::string>{}) << name;
     }
