@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+// The selected keyboard's profile database, as far as selecting a keyboard needs it. The
+// profile store implements it.
+class ProfileDatabase {
+public:
+    virtual ~ProfileDatabase() = default;
+
+    virtual bool IsOpen() = 0;
+    virtual bool Close() = 0;
+    // Opens, creating it when missing, the database file of that keyboard in the data folder.
+    virtual bool Open(const std::wstring& folder, const std::wstring& keyboardName) = 0;
+};
