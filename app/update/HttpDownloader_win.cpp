@@ -6,10 +6,10 @@
 
 #include <wininet.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <fstream>
-#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -48,8 +48,8 @@ Handle OpenInternet(DWORD connectMs, DWORD receiveMs) {
 
 // Opens the address; an answer other than success counts as a failure to open.
 Handle OpenAddress(HINTERNET internet, const std::wstring& url, DWORD connectMs, DWORD receiveMs) {
-    Handle request(InternetOpenUrlW(internet, url.c_str(), kAcceptHeader, DWORD(-1),
-                                    kRequestFlags, 0));
+    Handle request(
+        InternetOpenUrlW(internet, url.c_str(), kAcceptHeader, DWORD(-1), kRequestFlags, 0));
     if (!request) {
         return nullptr;
     }
@@ -216,8 +216,7 @@ int HttpDownloader::FetchText(const std::wstring& url, std::wstring& text) {
     return 1;
 }
 
-int HttpDownloader::DownloadFile(const std::wstring& url, const std::wstring& path,
-                                 HWND window) {
+int HttpDownloader::DownloadFile(const std::wstring& url, const std::wstring& path, HWND window) {
     DownloadProgress progress(
         [window](int value) {
             if (window) {

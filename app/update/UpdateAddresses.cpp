@@ -25,7 +25,3 @@ std::wstring PackageAddress(const std::wstring& serviceAddress, const std::wstri
 }
 
 std::wstring WorkFolder(const std::wstring& dataFolder) { return dataFolder + L"\\temp\\"; }
-
-std::wstring WorkFile(const std::wstring& dataFolder, const std::wstring& fileName) {
-    return dataFolder + L"\\temp\\" + fileName;
-}

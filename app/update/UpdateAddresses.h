@@ -14,4 +14,3 @@ std::wstring PackageName(UpdateKind kind, const std::wstring& version);
 std::wstring StartedProgramName(UpdateKind kind, const std::wstring& version);
 std::wstring PackageAddress(const std::wstring& serviceAddress, const std::wstring& packageName);
 std::wstring WorkFolder(const std::wstring& dataFolder);
-std::wstring WorkFile(const std::wstring& dataFolder, const std::wstring& fileName);

@@ -30,8 +30,8 @@ std::string ReadFile(const fs::path& path) {
 class ProgressWindow {
 public:
     ProgressWindow()
-        : m_window(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                   nullptr, nullptr)) {}
+        : m_window(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                                   nullptr)) {}
     ~ProgressWindow() { DestroyWindow(m_window); }
     HWND Handle() const { return m_window; }
 
@@ -54,9 +54,8 @@ class HttpDownloaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_folder = fs::temp_directory_path() /
-                   ("download-" + std::string(testing::UnitTest::GetInstance()
-                                                  ->current_test_info()
-                                                  ->name()));
+                   ("download-" +
+                    std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::create_directories(m_folder);
         m_downloader.SetTimeouts(2000, 2000);
     }

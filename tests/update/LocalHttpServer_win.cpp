@@ -25,7 +25,9 @@ LocalHttpServer::~LocalHttpServer() {
     WSACleanup();
 }
 
-void LocalHttpServer::Start() { m_thread = std::thread([this] { Serve(); }); }
+void LocalHttpServer::Start() {
+    m_thread = std::thread([this] { Serve(); });
+}
 
 std::wstring LocalHttpServer::Url(const std::string& path) const {
     return L"http://127.0.0.1:" + std::to_wstring(m_port) + std::wstring(path.begin(), path.end());

@@ -1,7 +1,8 @@
 #include "app/update/PackageUnpacker.h"
 
+#include "ZipBuilder.h"
+
 #include <gtest/gtest.h>
-#include <minizip/zip.h>
 
 #include <fstream>
 #include <iterator>
@@ -11,11 +12,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Stored {
-    std::string name;
-    std::string content;
-};
 
 class PackageUnpackerTest : public ::testing::Test {
 protected:
@@ -28,18 +24,9 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_root); }
 
-    fs::path Package(const std::vector<Stored>& entries) const {
+    fs::path Package(const std::vector<ZipEntry>& entries) const {
         const fs::path path = m_root / "package.zip";
-        zipFile zip = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
-        for (const Stored& entry : entries) {
-            zip_fileinfo info = {};
-            zipOpenNewFileInZip64(zip, entry.name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
-                                  Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0);
-            zipWriteInFileInZip(zip, entry.content.data(),
-                                static_cast<unsigned>(entry.content.size()));
-            zipCloseFileInZip(zip);
-        }
-        zipClose(zip, nullptr);
+        WriteZip(path, entries);
         return path;
     }
 

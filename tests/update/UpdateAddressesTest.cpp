@@ -16,8 +16,6 @@ TEST(UpdateAddresses, NamesAndPathsForSampleVersions) {
     EXPECT_EQ(PackageAddress(service, L"FirmwareUpdateTool-106.zip"),
               L"http://127.0.0.1:8614/clavira///FirmwareUpdateTool-106.zip");
     EXPECT_EQ(WorkFolder(data), data + L"\\temp\\");
-    EXPECT_EQ(WorkFile(data, L"Keyboard-Software-1.0.2.exe"),
-              data + L"\\temp\\Keyboard-Software-1.0.2.exe");
 }
 
 } // namespace
