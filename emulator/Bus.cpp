@@ -58,11 +58,6 @@ std::vector<Interface> BuildInterfaces() {
     return list;
 }
 
-double SystemSeconds() {
-    using namespace std::chrono;
-    return duration<double>(system_clock::now().time_since_epoch()).count();
-}
-
 std::string Hex(std::span<const std::uint8_t> bytes) {
     static const char digits[] = "0123456789abcdef";
     std::string text;
@@ -91,6 +86,11 @@ constexpr const char* kFailureNames[] = {"write", "feature-send", "feature-get",
                                          "open"};
 
 } // namespace
+
+double SystemSeconds() {
+    using namespace std::chrono;
+    return duration<double>(system_clock::now().time_since_epoch()).count();
+}
 
 const std::vector<Interface>& AllInterfaces() {
     static const std::vector<Interface> list = BuildInterfaces();
@@ -122,11 +122,15 @@ bool Bus::Alive(const hid_device_* device) const {
 }
 
 bool Bus::TakeFailure(Failure failure) {
-    int& pending = failures[static_cast<int>(failure)];
-    if (pending == 0) {
+    PendingFailure& pending = failures[static_cast<int>(failure)];
+    if (pending.count == 0) {
         return false;
     }
-    --pending;
+    if (pending.after > 0) {
+        --pending.after;
+        return false;
+    }
+    --pending.count;
     return true;
 }
 
@@ -164,7 +168,8 @@ void Bus::ApplyCommand(const std::string& line) {
     std::string command;
     std::string argument;
     int count = 1;
-    words >> command >> argument >> count;
+    int after = 0;
+    words >> command >> argument >> count >> after;
     if (command == "reset") {
         ResetLocked();
     } else if ((command == "plug" || command == "unplug") && argument.size() == 1 &&
@@ -180,7 +185,7 @@ void Bus::ApplyCommand(const std::string& line) {
     } else if (command == "fail") {
         for (std::size_t i = 0; i < std::size(kFailureNames); ++i) {
             if (argument == kFailureNames[i]) {
-                failures[i] += count;
+                failures[i] = {after, count};
             }
         }
     }

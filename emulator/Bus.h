@@ -50,7 +50,11 @@ struct Bus {
     Keyboard keyboard;
     std::array<bool, 3> plugged{};
     std::array<unsigned, 3> generation{};
-    std::array<int, 5> failures{};
+    struct PendingFailure {
+        int after = 0; // calls still to go through first
+        int count = 0; // calls to fail then
+    };
+    std::array<PendingFailure, 5> failures{};
     std::set<hid_device_*> handles;
     std::vector<Report> received;
     std::function<double()> clock;
@@ -66,6 +70,8 @@ struct Bus {
     void ApplyCommand(const std::string& line);
     void ResetLocked();
 };
+
+double SystemSeconds();
 
 // The process-wide bus; never destroyed, so hidapi calls made during static destruction of
 // other objects still find it.

@@ -37,16 +37,16 @@ void SetFirmwareVersion(std::uint16_t version) {
     bus.keyboard.SetFirmwareVersion(version);
 }
 
-void InjectFailure(Failure failure, int count) {
+void InjectFailure(Failure failure, int count, int after) {
     Bus& bus = TheBus();
     std::lock_guard lock(bus.mutex);
-    bus.failures[static_cast<int>(failure)] += count;
+    bus.failures[static_cast<int>(failure)] = {after, count};
 }
 
 void SetClock(std::function<double()> clock) {
     Bus& bus = TheBus();
     std::lock_guard lock(bus.mutex);
-    bus.clock = std::move(clock);
+    bus.clock = clock ? std::move(clock) : SystemSeconds;
 }
 
 std::vector<Report> Received() {

@@ -41,10 +41,11 @@ bool IsPlugged(Mode mode);
 
 void SetFirmwareVersion(std::uint16_t version);
 
-// The next `count` calls of the kind fail, on any interface.
-void InjectFailure(Failure failure, int count = 1);
+// After `after` calls of the kind have gone through, the next `count` fail, on any interface.
+void InjectFailure(Failure failure, int count = 1, int after = 0);
 
-// Source of the report times; by default the system clock in seconds since 1970.
+// Source of the report times; by default (and after SetClock(nullptr)) the system clock in
+// seconds since 1970.
 void SetClock(std::function<double()> clock);
 
 std::vector<Report> Received();

@@ -32,7 +32,12 @@ bool Written(int result) { return result > 0; }
 
 DeviceManager::DeviceManager(Sleeper& sleeper) : m_sleeper(sleeper) {}
 
-DeviceManager::~DeviceManager() { CloseAll(); }
+// Every handle is closed at the end, whatever the open flag says.
+DeviceManager::~DeviceManager() {
+    std::lock_guard lock(m_mutex);
+    m_open = true;
+    CloseAllLocked();
+}
 
 DeviceManager& DeviceManager::Instance() {
     static DeviceManager manager;
