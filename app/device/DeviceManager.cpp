@@ -32,10 +32,9 @@ bool Written(int result) { return result > 0; }
 
 DeviceManager::DeviceManager(Sleeper& sleeper) : m_sleeper(sleeper) {}
 
-// Every handle is closed at the end, whatever the open flag says.
+// Every handle is closed at the end, whatever the open flag says; so does Refresh.
 DeviceManager::~DeviceManager() {
     std::lock_guard lock(m_mutex);
-    m_open = true;
     CloseAllLocked();
 }
 
@@ -52,13 +51,12 @@ void DeviceManager::AddKnownDevice(int vid, int pid, const std::wstring& product
 
 void DeviceManager::CloseAll() {
     std::lock_guard lock(m_mutex);
-    CloseAllLocked();
+    if (m_open) {
+        CloseAllLocked();
+    }
 }
 
 void DeviceManager::CloseAllLocked() {
-    if (!m_open) {
-        return;
-    }
     m_open = false;
     for (OpenDevice& device : m_devices) {
         hid_close(device.handle);

@@ -57,7 +57,8 @@ public:
     void AddKnownDevice(int vid, int pid, const std::wstring& productName, int deviceType, int mode,
                         const std::wstring& hidInterface);
 
-    // Closes every interface and empties the list; only while the open flag is set.
+    // Closes every interface, empties the list and forgets the current device; only while the
+    // open flag is set, which it clears.
     void CloseAll();
     // Opens the known keyboards' vendor interfaces; called after CloseAll.
     void Enumerate();
@@ -66,11 +67,12 @@ public:
     // Only connected devices of this type receive commands; forgets the current device.
     void SetSelectedType(int deviceType);
     int SelectedType() const;
-    // CloseAll, Enumerate, open flag set, selected type 0, all under one hold of the lock.
+    // Re-enumerates from scratch under one hold of the lock: closes everything (whatever the
+    // open flag), Enumerate, open flag set, selected type 0.
     void Refresh();
 
     // The interface commands go to: cable first, then wireless 1, then wireless 2. Null
-    // when none is connected.
+    // when none is connected. The handle stays the manager's: use it only to compare.
     hid_device_* CurrentDevice();
     // 0 cable, else 2, else 1, else -1: which form the light and reset commands take.
     int ConnectionKind() const;
