@@ -81,6 +81,21 @@ void AppendLogLine(const Report& report) {
         << (report.failed ? "failed" : "ok") << "\"}\n";
 }
 
+std::string StateJson(const LightState& state) {
+    std::ostringstream json;
+    json << "{\"mode\":" << state.mode << ",\"brightness\":" << state.brightness
+         << ",\"speed\":" << state.speed << ",\"direction\":" << state.direction
+         << ",\"colorful\":" << state.colorful << ",\"color_index\":" << state.colorIndex
+         << ",\"color\":\"" << Hex(std::array{state.red, state.green, state.blue})
+         << "\",\"colour_set\":" << state.colourSet << ",\"preview_mode\":" << state.previewMode
+         << ",\"music_option\":" << state.musicOption << ",\"music_colour\":" << state.musicColour
+         << ",\"music_level\":" << state.musicLevel << ",\"factory_resets\":" << state.factoryResets
+         << ",\"stream_started\":" << (state.streamStarted ? "true" : "false")
+         << ",\"user_colours\":\"" << Hex(state.userColours) << "\",\"key_colours\":\""
+         << Hex(state.keyColours) << "\"}\n";
+    return json.str();
+}
+
 // Failure names as the control file spells them, in the order of the Failure enumeration.
 constexpr const char* kFailureNames[] = {"write", "feature-send", "feature-get", "feature-get-id",
                                          "open"};
@@ -139,6 +154,18 @@ void Bus::Record(const hid_device_* device, const char* kind, std::span<const st
     Report report{clock(), device->interface->role, kind, {bytes.begin(), bytes.end()}, failed};
     AppendLogLine(report);
     received.push_back(std::move(report));
+}
+
+void Bus::SaveState() const {
+    const char* path = std::getenv("CLAVIRA_EMULATOR_STATE");
+    if (!path || !*path) {
+        return;
+    }
+    // Written beside and renamed over, so a reader never sees half a file.
+    const std::string temporary = std::string(path) + ".new";
+    std::ofstream(temporary, std::ios::trunc) << StateJson(keyboard.State());
+    std::error_code ignored;
+    std::filesystem::rename(temporary, path, ignored);
 }
 
 void Bus::PollControl() {

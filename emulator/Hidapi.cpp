@@ -154,6 +154,7 @@ int HID_API_EXPORT HID_API_CALL hid_write(hid_device* dev, const unsigned char* 
     if (written > 0) {
         const bool auxiliary = dev->interface->role.ends_with("/aux");
         bus.keyboard.OnOutputReport({data, length}, auxiliary);
+        bus.SaveState();
     }
     return written;
 }
@@ -178,6 +179,7 @@ int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device* dev, const u
     const int sent = SendLocked(bus, dev, data, length, "feature-send", Failure::FeatureSendFails);
     if (sent > 0) {
         bus.keyboard.OnFeatureReport({data, length});
+        bus.SaveState();
     }
     return sent;
 }

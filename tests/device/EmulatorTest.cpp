@@ -23,6 +23,7 @@ protected:
     void TearDown() override {
         unsetenv("CLAVIRA_EMULATOR_LOG");
         unsetenv("CLAVIRA_EMULATOR_CONTROL");
+        unsetenv("CLAVIRA_EMULATOR_STATE");
         std::filesystem::remove_all(m_folder);
     }
 
@@ -59,6 +60,23 @@ TEST_F(EmulatorTest, LogsEveryReportAsOneJsonLine) {
     EXPECT_EQ(line, "{\"time\":12.500000,\"interface\":\"cable/keyboard\",\"kind\":\"feature-"
                     "send\",\"bytes\":\"07f0aa0000000000\",\"result\":\"ok\"}");
     EXPECT_FALSE(std::getline(file, line));
+}
+
+TEST_F(EmulatorTest, KeepsTheLightStateInTheStateFile) {
+    const auto state = m_folder / "state.json";
+    setenv("CLAVIRA_EMULATOR_STATE", state.c_str(), 1);
+    emulator::Plug(emulator::Mode::Cable);
+    hid_device_info* all = hid_enumerate(0x35F1, 0x4614);
+    hid_device* device = hid_open_path(all->path);
+    hid_free_enumeration(all);
+    const unsigned char light[8] = {0x07, 0xF7, 0x03, 0x05, 0x11, 0x22, 0x03, 0x33};
+    ASSERT_EQ(hid_send_feature_report(device, light, sizeof light), 8);
+    hid_close(device);
+
+    std::string json;
+    std::getline(std::ifstream(state), json);
+    EXPECT_EQ(json.rfind("{\"mode\":4,\"brightness\":3,", 0), 0u) << json;
+    EXPECT_NE(json.find("\"color_index\":5,\"color\":\"112233\""), std::string::npos) << json;
 }
 
 TEST_F(EmulatorTest, FollowsCommandsAppendedToTheControlFile) {
