@@ -362,6 +362,11 @@ int ProfileStore::GetActiveProfile() {
 
 // Key assignments.
 
+bool ProfileStore::IsStoredAssignment(const KeyAssignment& r) {
+    // A disabled key carries no values, yet differs from the key's default.
+    return r.keyCode != 0 && (r.value != 0 || r.value2 != 0 || r.kind == kKindDisabled);
+}
+
 int ProfileStore::SaveKeyAssignment(const KeyAssignment& r) {
     if (r.keyCode == 0) {
         return 0;
@@ -373,8 +378,7 @@ int ProfileStore::SaveKeyAssignment(const KeyAssignment& r) {
                  {r.profile, r.layer, r.keyCode})) {
             return false;
         }
-        // A disabled key carries no values, yet differs from the key's default.
-        if (r.value == 0 && r.value2 == 0 && r.kind != kKindDisabled) {
+        if (!IsStoredAssignment(r)) {
             return true;
         }
         id = Insert("INSERT INTO t_key_macro_data(profile, fn_layer, key_code, layout_value, "

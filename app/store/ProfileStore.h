@@ -59,6 +59,8 @@ public:
     // Key assignments. Saving replaces the key's row; an assignment with no values (and not a
     // disabled key) resets the key and stores nothing.
     int SaveKeyAssignment(const KeyAssignment& record);
+    // Whether saving `record` stores a row (rather than resetting the key or doing nothing).
+    static bool IsStoredAssignment(const KeyAssignment& record);
     bool GetKeyAssignment(int profile, int layer, int keyCode, KeyAssignment& record);
     int ListKeyAssignments(int profile, int layer, std::vector<KeyAssignment>& list);
     bool DeleteProfileAssignments(int profile);
