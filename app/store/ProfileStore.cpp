@@ -145,11 +145,16 @@ std::wstring ProfileStore::DatabasePath(const std::wstring& folder,
     if (!IsValidKeyboardName(keyboardName)) {
         return {};
     }
+#ifdef _WIN32
+    constexpr wchar_t kSeparator = L'\\';
+#else
+    constexpr wchar_t kSeparator = L'/';
+#endif
     std::wstring path = folder;
     if (!path.empty() && path.back() != L'\\' && path.back() != L'/') {
-        path += L'/';
+        path += kSeparator;
     }
-    return path + L"db/" + std::wstring(keyboardName) + L"_data_v1.db";
+    return path + L"db" + kSeparator + std::wstring(keyboardName) + L"_data_v1.db";
 }
 
 bool ProfileStore::Open(const std::wstring& folder, std::wstring_view keyboardName) {

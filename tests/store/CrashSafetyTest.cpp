@@ -69,17 +69,21 @@ protected:
             << "kill " << kill << ": " << lights.front();
         for (const std::string& row :
              Rows("SELECT p.name, count(k.key_id), count(DISTINCT k.macro_value), "
-                  "min(k.macro_value) FROM t_profile_data p LEFT JOIN t_key_macro_data k ON "
+                  "max(k.macro_value) FROM t_profile_data p LEFT JOIN t_key_macro_data k ON "
                   "k.profile = p.profile GROUP BY p.profile")) {
             int generation, count, distinct, value;
             ASSERT_EQ(
                 std::sscanf(row.c_str(), "gen %d|%d|%d|%d", &generation, &count, &distinct, &value),
                 4)
                 << row;
-            EXPECT_EQ(count, 10) << "kill " << kill << ": " << row;
-            EXPECT_EQ(distinct, 1) << "kill " << kill << ": " << row;
+            EXPECT_EQ(count, 11) << "kill " << kill << ": " << row;
+            EXPECT_EQ(distinct, 2) << "kill " << kill << ": " << row;
             EXPECT_EQ(value, generation) << "kill " << kill << ": " << row;
         }
+        EXPECT_EQ(Rows("SELECT count(*) FROM t_key_macro_data WHERE macro_type = 3 AND "
+                       "macro_value NOT IN (SELECT macro_id FROM t_macro_data)"),
+                  std::vector<std::string>{"0"})
+            << "kill " << kill;
         EXPECT_EQ(Rows("SELECT count(*) FROM t_key_macro_data WHERE profile NOT IN (SELECT "
                        "profile FROM t_profile_data)"),
                   std::vector<std::string>{"0"})

@@ -3,14 +3,17 @@
 // file afterwards can tell a whole set from a torn one:
 //   - a macro's records: 1 + generation % 40 records, all with value = generation;
 //   - the custom colour set: 104 keys, all with colour = generation;
-//   - a profile named "gen <generation>" with ten assignments of value = generation.
+//   - an imported profile "gen <generation>" with ten assignments of value = generation and
+//     one running its own macro, whose events are tagged like the others.
 // Prints "ready" once the file is open and the writing starts.
 
 #include "app/core/TextCodec.h"
+#include "app/store/ExchangeFiles.h"
 #include "app/store/ProfileStore.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -19,30 +22,33 @@ namespace {
 constexpr int kMacros = 8;
 constexpr int kProfileLimit = 40;
 
-bool AddProfileGeneration(ProfileStore& store, int generation) {
-    return store.Atomically([&] {
+// Imports a profile file "gen <generation>.xml" with ten key assignments of value =
+// generation and one key running a macro of 1 + generation % 40 events of value = generation.
+void ImportProfileGeneration(ProfileStore& store, const std::string& folder, int generation) {
+    store.Atomically([&] {
         std::vector<ProfileRecord> profiles;
-        if (store.ListProfiles(profiles) >= kProfileLimit) {
-            const int oldest = profiles.front().profileId;
-            if (!store.DeleteProfile(oldest) || !store.DeleteProfileAssignments(oldest)) {
-                return false;
-            }
+        if (store.ListProfiles(profiles) < kProfileLimit) {
+            return true;
         }
-        ProfileRecord record;
-        record.name = L"gen " + std::to_wstring(generation);
-        const int id = store.AddProfile(record);
-        for (int key = 1; id != 0 && key <= 10; ++key) {
-            KeyAssignment assignment;
-            assignment.profile = id;
-            assignment.keyCode = key;
-            assignment.kind = 2;
-            assignment.value = generation;
-            if (store.SaveKeyAssignment(assignment) == 0) {
-                return false;
-            }
-        }
-        return id != 0;
+        const int oldest = profiles.front().profileId;
+        return store.DeleteProfile(oldest) && store.DeleteProfileAssignments(oldest);
     });
+    const std::string number = std::to_string(generation);
+    std::string text = "<profile><profileinfo name=\"x\"/><keyitems>";
+    for (int key = 1; key <= 10; ++key) {
+        text += "<item key_code=\"" + std::to_string(key) + "\" macro_type=\"2\" macro_value=\"" +
+                number + "\"/>";
+    }
+    text += "<item key_code=\"11\" macro_type=\"3\" macro_value=\"1\"/></keyitems>"
+            "<macroinfo name=\"m\" macro_id=\"1\"><macroitems>";
+    for (int i = 0; i <= generation % 40; ++i) {
+        text += "<item type=\"2\" value=\"" + number + "\"/>";
+    }
+    text += "</macroitems></macroinfo></profile>";
+    const std::string path = folder + "/gen " + number + ".xml";
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    ImportedProfile imported;
+    ImportProfileFile(store, Utf8ToWide(path), imported);
 }
 
 } // namespace
@@ -85,7 +91,7 @@ int main(int argc, char** argv) {
             break;
         }
         default:
-            AddProfileGeneration(store, generation);
+            ImportProfileGeneration(store, argv[1], generation);
             break;
         }
     }
