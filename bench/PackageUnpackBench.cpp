@@ -24,11 +24,11 @@ fs::path MakePackage(const fs::path& folder) {
         for (size_t i = 0; i < content.size(); ++i) {
             content[i] = (i / 4096) % 2 ? static_cast<char>(random()) : static_cast<char>(i % 64);
         }
-        const std::string name = file == 0 ? "Keyboard-Software-1.0.2.exe"
-                                           : "data/part" + std::to_string(file) + ".bin";
+        const std::string name =
+            file == 0 ? "Keyboard-Software-1.0.2.exe" : "data/part" + std::to_string(file) + ".bin";
         zip_fileinfo info = {};
-        zipOpenNewFileInZip64(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
-                              Z_DEFLATED, Z_DEFAULT_COMPRESSION, 1);
+        zipOpenNewFileInZip64(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+                              Z_DEFAULT_COMPRESSION, 1);
         zipWriteInFileInZip(zip, content.data(), static_cast<unsigned>(content.size()));
         zipCloseFileInZip(zip);
     }

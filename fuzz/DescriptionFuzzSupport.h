@@ -36,12 +36,12 @@ public:
 
 class NullDatabase : public ProfileDatabase {
 public:
-    bool IsOpen() override { return m_open; }
+    bool IsOpen() const override { return m_open; }
     bool Close() override {
         m_open = false;
         return true;
     }
-    bool Open(const std::wstring&, const std::wstring&) override {
+    bool Open(const std::wstring&, std::wstring_view) override {
         m_open = true;
         return true;
     }

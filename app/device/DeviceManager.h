@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/KnownDeviceRegistry.h"
 #include "app/device/Sleeper.h"
 
 #include <array>
@@ -40,14 +41,14 @@ struct ConnectedDevice {
 // It is shared by the device worker, the user-interface thread and the audio capture
 // thread: m_mutex is held for the whole of each primitive (its waits included) and for
 // each change of the device list, so no primitive ever uses a handle another thread closes.
-class DeviceManager {
+class DeviceManager : public KnownDeviceRegistry {
 public:
     using Report = std::array<std::uint8_t, 65>;  // byte 0 is the report id
     using Feature = std::array<std::uint8_t, 8>;  // byte 0 is the report id
     using Payload = std::array<std::uint8_t, 64>; // sent behind report id 0
 
     explicit DeviceManager(Sleeper& sleeper = ThreadSleeper());
-    ~DeviceManager();
+    ~DeviceManager() override;
     DeviceManager(const DeviceManager&) = delete;
     DeviceManager& operator=(const DeviceManager&) = delete;
 
@@ -55,7 +56,7 @@ public:
     static DeviceManager& Instance();
 
     void AddKnownDevice(int vid, int pid, const std::wstring& productName, int deviceType, int mode,
-                        const std::wstring& hidInterface);
+                        const std::wstring& hidInterface) override;
 
     // Closes every interface, empties the list and forgets the current device; only while the
     // open flag is set, which it clears.

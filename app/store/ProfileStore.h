@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/ProfileDatabase.h"
 #include "app/store/ProfileRecords.h"
 #include "app/store/SQLite.h"
 
@@ -17,7 +18,7 @@
 // crash leaves it either done or not done at all.
 //
 // Failures come back as results: false, 0 (row id, count, id) or an unchanged output.
-class ProfileStore {
+class ProfileStore : public ProfileDatabase {
 public:
     // The process-wide store, created on first use.
     static ProfileStore& Instance();
@@ -25,7 +26,7 @@ public:
     ProfileStore() = default;
     ProfileStore(const ProfileStore&) = delete;
     ProfileStore& operator=(const ProfileStore&) = delete;
-    virtual ~ProfileStore();
+    ~ProfileStore() override;
 
     // A keyboard name becomes part of a file name; names that could reach outside the database
     // folder (separators, "..", drive letters, reserved characters) are refused.
@@ -34,13 +35,13 @@ public:
     static std::wstring DatabasePath(const std::wstring& folder, std::wstring_view keyboardName);
 
     // Opens (creating when missing) the keyboard's file and makes sure its tables exist.
-    bool Open(const std::wstring& folder, std::wstring_view keyboardName);
+    bool Open(const std::wstring& folder, std::wstring_view keyboardName) override;
     // Opens the file at the current path with create permission and creates the tables; true
     // at once when the store is open already.
     bool CreateSchema();
-    bool Close();
+    bool Close() override;
     bool DeleteDatabaseFile(const std::wstring& folder, std::wstring_view keyboardName);
-    bool IsOpen() const;
+    bool IsOpen() const override;
 
     // Runs `body` (which calls operations of this store) as one transaction under the lock:
     // committed when it returns true, rolled back completely otherwise.

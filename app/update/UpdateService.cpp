@@ -7,8 +7,7 @@
 
 std::wstring UpdateService::FetchVersion(const std::wstring& service) {
     std::wstring text;
-    if (m_transfer.FetchText(VersionFileAddress(service), text) != 1 ||
-        !IsValidVersionText(text)) {
+    if (m_transfer.FetchText(VersionFileAddress(service), text) != 1 || !IsValidVersionText(text)) {
         return {};
     }
     return text;

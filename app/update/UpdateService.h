@@ -38,7 +38,8 @@ struct UpdateSources {
 
 class UpdateService {
 public:
-    UpdateService(UpdateTransfer& transfer, UpdateHost& host) : m_transfer(transfer), m_host(host) {}
+    UpdateService(UpdateTransfer& transfer, UpdateHost& host)
+        : m_transfer(transfer), m_host(host) {}
 
     void CheckProgramUpdate(const UpdateSources& sources);
     void CheckFirmwareUpdate(const UpdateSources& sources);

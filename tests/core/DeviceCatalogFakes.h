@@ -85,13 +85,13 @@ class FakeDatabase : public ProfileDatabase {
 public:
     explicit FakeDatabase(CallLog& log) : m_log(log) {}
 
-    bool IsOpen() override { return m_open; }
+    bool IsOpen() const override { return m_open; }
     bool Close() override {
         m_log.push_back("Close");
         m_open = false;
         return true;
     }
-    bool Open(const std::wstring& folder, const std::wstring& keyboardName) override {
+    bool Open(const std::wstring& folder, std::wstring_view keyboardName) override {
         m_log.push_back("Open " + WideToUtf8(folder) + " [" + WideToUtf8(keyboardName) + "]");
         m_open = true;
         return true;

@@ -67,9 +67,8 @@ class UpdateServiceTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_root = fs::temp_directory_path() /
-                 ("update-" + std::string(testing::UnitTest::GetInstance()
-                                              ->current_test_info()
-                                              ->name()));
+                 ("update-" +
+                  std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(m_root);
         fs::create_directories(m_root / "server");
         m_sources = {L"1.0.1", kProgramService, kFirmwareService, m_root / "data" / "temp"};
@@ -103,8 +102,8 @@ TEST_F(UpdateServiceTest, NewerProgramIsDownloadedUnpackedAndStarted) {
 }
 
 TEST_F(UpdateServiceTest, NothingHappensWithoutATrustworthyNewerVersion) {
-    const std::wstring offers[] = {L"1.0.1", L"1.0", L"0.9.9", L"", L"1.0.2.33333",
-                                   L"1.0.2\\..\\x", L"1.0.2 "};
+    const std::wstring offers[] = {L"1.0.1",       L"1.0",          L"0.9.9", L"",
+                                   L"1.0.2.33333", L"1.0.2\\..\\x", L"1.0.2 "};
     for (const std::wstring& offered : offers) {
         OfferProgram(offered, {{"Keyboard-Software-1.0.2.exe", "MZ"}});
         m_service.CheckProgramUpdate(m_sources);
@@ -124,8 +123,7 @@ TEST_F(UpdateServiceTest, AnUpdateThatCannotStartLeavesTheProgramRunning) {
     const Case cases[] = {
         {"download failed", {{"Keyboard-Software-1.0.2.exe", "MZ"}}, -1, true},
         {"download cancelled", {{"Keyboard-Software-1.0.2.exe", "MZ"}}, -2, true},
-        {"hostile package", {{"Keyboard-Software-1.0.2.exe", "MZ"}, {"../evil.exe", "x"}}, 1,
-         true},
+        {"hostile package", {{"Keyboard-Software-1.0.2.exe", "MZ"}, {"../evil.exe", "x"}}, 1, true},
         {"installer missing", {{"readme.txt", "no installer"}}, 1, true},
         {"start refused", {{"Keyboard-Software-1.0.2.exe", "MZ"}}, 1, false},
     };
