@@ -25,6 +25,9 @@ bench: setup
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench
 	for b in build/bench/benchmarks/*_bench; do $$b; done
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64
+	scripts/wine-session --virtual sh -c 'for b in build/win64/benchmarks/*.exe; do "$$CLAVIRA_WINE" "$$b"; done'
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

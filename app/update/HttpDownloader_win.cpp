@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <deque>
 #include <fstream>
 #include <memory>
 #include <mutex>
@@ -76,93 +77,96 @@ std::uint64_t ContentLength(HINTERNET request) {
 }
 
 // Not every WinINet honours the receive limit while a read waits (Wine's does not), and a
-// waiting read cannot be interrupted there either. So the reads run on a helper thread and one
-// that takes longer than the limit is given up; the helper then keeps the handles and closes
-// them when its read finally returns.
+// waiting read cannot be interrupted there either. So a helper thread reads ahead into a short
+// queue and the transfer waits on the queue with the limit. A reader still waiting when the
+// transfer ends is left behind with the handles, which it closes once its read returns.
 class TimedReader {
 public:
     enum class Result { Data, Failed, TimedOut };
 
     TimedReader(Handle& internet, Handle& request, DWORD limitMs)
         : m_internet(internet), m_request(request), m_limit(std::chrono::milliseconds(limitMs)),
-          m_shared(std::make_shared<Shared>()) {
-        m_thread = std::thread(ReadLoop, m_shared, internet.get(), request.get());
-    }
+          m_shared(std::make_shared<Shared>()),
+          m_thread(ReadAhead, m_shared, internet.get(), request.get()) {}
 
     ~TimedReader() {
-        {
-            std::lock_guard<std::mutex> lock(m_shared->mutex);
-            m_shared->quit = true;
-        }
-        m_shared->changed.notify_all();
-        if (m_shared->abandoned) {
-            m_thread.detach();
-        } else {
+        std::unique_lock<std::mutex> lock(m_shared->mutex);
+        if (m_shared->ended) {
+            lock.unlock();
             m_thread.join();
+            return;
         }
+        m_shared->abandoned = true;
+        m_request.release();
+        m_internet.release();
+        m_shared->changed.notify_all();
+        m_thread.detach();
     }
 
     TimedReader(const TimedReader&) = delete;
     TimedReader& operator=(const TimedReader&) = delete;
 
+    // The next block, or an empty one (read = 0) at the end of the data.
     Result Read(std::vector<char>& block, DWORD& read) {
         std::unique_lock<std::mutex> lock(m_shared->mutex);
-        m_shared->block.resize(block.size());
-        m_shared->wanted = true;
-        m_shared->done = false;
-        m_shared->changed.notify_all();
-        if (!m_shared->changed.wait_for(lock, m_limit, [&] { return m_shared->done; })) {
-            m_shared->abandoned = true;
-            m_request.release();
-            m_internet.release();
+        if (!m_shared->changed.wait_for(
+                lock, m_limit, [&] { return !m_shared->blocks.empty() || m_shared->ended; })) {
             return Result::TimedOut;
         }
-        if (!m_shared->ok) {
-            return Result::Failed;
+        if (!m_shared->blocks.empty()) {
+            block.swap(m_shared->blocks.front());
+            m_shared->blocks.pop_front();
+            m_shared->changed.notify_all();
+            read = static_cast<DWORD>(block.size());
+            return Result::Data;
         }
-        read = m_shared->read;
-        std::copy_n(m_shared->block.begin(), read, block.begin());
-        return Result::Data;
+        read = 0;
+        return m_shared->failed ? Result::Failed : Result::Data;
     }
 
 private:
+    static constexpr size_t kBlocksAhead = 64;
+
     struct Shared {
         std::mutex mutex;
         std::condition_variable changed;
-        std::vector<char> block;
-        BOOL ok = FALSE;
-        DWORD read = 0;
-        bool wanted = false;
-        bool done = false;
+        std::deque<std::vector<char>> blocks;
+        bool ended = false; // end of data or a failed read
+        bool failed = false;
         bool abandoned = false;
-        bool quit = false;
     };
 
-    static void ReadLoop(std::shared_ptr<Shared> shared, HINTERNET internet, HINTERNET request) {
-        std::unique_lock<std::mutex> lock(shared->mutex);
+    static void ReadAhead(std::shared_ptr<Shared> shared, HINTERNET internet, HINTERNET request) {
         for (;;) {
-            shared->changed.wait(lock, [&] { return shared->wanted || shared->quit; });
-            if (!shared->wanted) {
-                return;
+            {
+                std::unique_lock<std::mutex> lock(shared->mutex);
+                shared->changed.wait(lock, [&] {
+                    return shared->blocks.size() < kBlocksAhead || shared->abandoned;
+                });
+                if (shared->abandoned) {
+                    break;
+                }
             }
-            shared->wanted = false;
-            std::vector<char> block(shared->block.size());
-            lock.unlock();
+            std::vector<char> block(DownloadProgress::kBlockBytes);
             DWORD count = 0;
             const BOOL ok =
                 InternetReadFile(request, block.data(), static_cast<DWORD>(block.size()), &count);
-            lock.lock();
+            std::lock_guard<std::mutex> lock(shared->mutex);
             if (shared->abandoned) {
-                InternetCloseHandle(request);
-                InternetCloseHandle(internet);
+                break;
+            }
+            if (!ok || count == 0) {
+                shared->failed = !ok;
+                shared->ended = true;
+                shared->changed.notify_all();
                 return;
             }
-            shared->block.swap(block);
-            shared->ok = ok;
-            shared->read = count;
-            shared->done = true;
+            block.resize(count);
+            shared->blocks.push_back(std::move(block));
             shared->changed.notify_all();
         }
+        InternetCloseHandle(request);
+        InternetCloseHandle(internet);
     }
 
     Handle& m_internet;

@@ -44,9 +44,9 @@ TEST_F(ShippedDescriptionTest, EveryListedModeIsFoundAndTheDatabaseOpens) {
         m_devices.Refresh();
         m_devices.SetSelectedType(201);
         const DeviceEntry& entry = catalog.ConnectionList()[static_cast<size_t>(mode)];
-        EXPECT_GE(m_devices.FindEntry(entry.vendorId, entry.productId, entry.name,
-                                      entry.connectionMode),
-                  0)
+        EXPECT_GE(
+            m_devices.FindEntry(entry.vendorId, entry.productId, entry.name, entry.connectionMode),
+            0)
             << entry.description;
         EXPECT_EQ(m_devices.ConnectionKind(), static_cast<int>(mode));
     }
