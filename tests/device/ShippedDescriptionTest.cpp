@@ -2,9 +2,9 @@
 // emulated M614-RGB is recognised in every connection mode that config.xml lists.
 
 #include "EmulatedKeyboard.h"
+#include "tests/core/DeviceCatalogFakes.h"
 
 #include "app/core/DeviceCatalog.h"
-#include "app/core/DeviceListHost.h"
 #include "app/core/TextCodec.h"
 #include "app/store/ProfileStore.h"
 
@@ -12,24 +12,13 @@
 
 namespace {
 
-class QuietHost : public DeviceListHost {
-public:
-    void AddDevice(const std::wstring&, int) override {}
-    void SetVersionLabel(const std::wstring&) override {}
-    void SetCopyrightLabel(const std::wstring&) override {}
-    void RegisterDeviceNotification() override {}
-    void ClearItem(KeyboardView) override {}
-    void SetKeyboardPicture(KeyboardView, const KeyRect&, const std::wstring&, int, int) override {}
-    void AddKeyItem(KeyboardView, const std::wstring&, const std::wstring&, int,
-                    const KeyRect&) override {}
-};
-
 class ShippedDescriptionTest : public EmulatedKeyboardTest {};
 
 TEST_F(ShippedDescriptionTest, EveryListedModeIsFoundAndTheDatabaseOpens) {
     const std::filesystem::path data = std::filesystem::temp_directory_path() / "clavira-shipped";
     std::filesystem::create_directories(data / "db");
-    QuietHost host;
+    CallLog log;
+    FakeHost host(log);
     ProfileStore store;
     DeviceCatalog catalog(Utf8ToWide(CLAVIRA_DATA_DIR), Utf8ToWide((data / "").string()), host,
                           m_devices, store);
