@@ -1,6 +1,7 @@
 #include "toolkit/core/Manager.h"
 
-#include <gdiplus.h>
+#include "toolkit/core/GdiPlus.h"
+
 #include <objbase.h>
 #include <ole2.h>
 
