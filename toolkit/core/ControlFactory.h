@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/core/MControl.h"
+#include "toolkit/core/OrvixApi.h"
 
 namespace OrvixUI {
 
@@ -8,7 +9,7 @@ namespace OrvixUI {
 enum class FactoryLevel { Dialog, Container };
 
 // Whether the class name is known at that level (exact, case-sensitive match).
-bool IsControlClassKnown(FactoryLevel level, const wchar_t* className);
+ORVIXUI_API bool IsControlClassKnown(FactoryLevel level, const wchar_t* className);
 
 // A new control of that class, not yet in any list and without a manager; null for an empty,
 // unknown or not-yet-available name, or one not known at this level.

@@ -22,7 +22,7 @@ struct ORVIXUI_API ImgResInfo {
 };
 
 // Frame width of an image split into frameCount frames; a count below 1 counts as one frame.
-int FrameWidth(int imageWidth, int frameCount);
+ORVIXUI_API int FrameWidth(int imageWidth, int frameCount);
 
 // A window's decoded images: by skin file name, by application resource id and by the
 // library's own resource id. Each image is decoded once per cache; entries live until Clear.

@@ -47,7 +47,7 @@ void PaintManager::Init(HWND hwnd, MObject* owner) {
         m_paintDC = GetDC(hwnd);
     }
     m_owner = owner;
-    std::wstring arial = GetFontFolder() + L"Arial.ttf";
+    std::wstring arial = std::wstring(GetFontFolder()) + L"Arial.ttf";
     if (GetFileAttributesW(arial.c_str()) != INVALID_FILE_ATTRIBUTES) {
         m_fonts.AddTempFont(L"Arial", arial.c_str());
     }
@@ -512,7 +512,7 @@ void PaintManager::GetClientSize(int& width, int& height) {
 BOOL PaintManager::LoadBKImage(const wchar_t* fileName) {
     delete m_backImage;
     m_backImage =
-        fileName ? MRender::LoadImageFromFile((GetSkinFolder() + fileName).c_str()) : nullptr;
+        fileName ? MRender::LoadImageFromFile((std::wstring(GetSkinFolder()) + fileName).c_str()) : nullptr;
     return m_backImage != nullptr;
 }
 

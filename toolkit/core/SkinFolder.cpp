@@ -2,11 +2,14 @@
 
 #include "toolkit/core/Manager.h"
 
+#include <string>
 #include <vector>
 
 namespace OrvixUI {
 
-std::wstring GetProgramFolderPath() {
+namespace {
+
+std::wstring FindProgramFolder() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         DWORD length =
@@ -22,8 +25,23 @@ std::wstring GetProgramFolderPath() {
     }
 }
 
-std::wstring GetSkinFolder() { return GetProgramFolderPath() + L"skins\\" + Manager::GetTheme(); }
+} // namespace
 
-std::wstring GetFontFolder() { return GetProgramFolderPath() + L"font\\"; }
+// The program's folder does not move while it runs.
+const wchar_t* GetProgramFolderPath() {
+    static const std::wstring folder = FindProgramFolder();
+    return folder.c_str();
+}
+
+const wchar_t* GetSkinFolder() {
+    static const std::wstring folder =
+        std::wstring(GetProgramFolderPath()) + L"skins\\" + Manager::GetTheme();
+    return folder.c_str();
+}
+
+const wchar_t* GetFontFolder() {
+    static const std::wstring folder = std::wstring(GetProgramFolderPath()) + L"font\\";
+    return folder.c_str();
+}
 
 } // namespace OrvixUI
