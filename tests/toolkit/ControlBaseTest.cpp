@@ -32,11 +32,16 @@ TEST(Factory, KnowsEachNameAtItsLevel) {
         bool dialog, container;
     };
     const Case cases[] = {
-        {L"CArea", true, true},          {L"MButton", true, true},
-        {L"DListBox", false, true},      {L"CRecordList", false, true},
-        {L"BatteryCtrl", true, false},   {L"CComboBoxList", true, false},
-        {L"UpgradeButton", false, true}, {L"dlistbox", false, false},
-        {L"", false, false},             {L"NoSuchControl", false, false},
+        {L"CArea", true, true},
+        {L"MButton", true, true},
+        {L"DListBox", false, true},
+        {L"CRecordList", false, true},
+        {L"BatteryCtrl", true, false},
+        {L"CComboBoxList", true, false},
+        {L"UpgradeButton", false, true},
+        {L"dlistbox", false, false},
+        {L"", false, false},
+        {L"NoSuchControl", false, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(OrvixUI::IsControlClassKnown(FactoryLevel::Dialog, c.name), c.dialog);

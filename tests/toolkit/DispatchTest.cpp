@@ -1,7 +1,7 @@
 #include "ToolkitFixture.h"
 
-#include "toolkit/core/MPanel.h"
 #include "toolkit/controls/MScroll.h"
+#include "toolkit/core/MPanel.h"
 
 #include <thread>
 
@@ -48,10 +48,18 @@ TEST_F(Dispatch, MouseRoutingFollowsHoverAndCapture) {
         {"into the overlap: A keeps the hover", WM_MOUSEMOVE, 0, 80, 40, {}},
         {"B only", WM_MOUSEMOVE, 0, 150, 70, {{10, kLeave, 0, 0}, {20, kEnter, 0, 0}}},
         {"press B", WM_LBUTTONDOWN, MK_LBUTTON, 150, 70, {{20, 1, 0, 0}}},
-        {"drag far outside: B keeps the moves", WM_MOUSEMOVE, MK_LBUTTON, 300, 200,
+        {"drag far outside: B keeps the moves",
+         WM_MOUSEMOVE,
+         MK_LBUTTON,
+         300,
+         200,
          {{20, kLeave, 0, 0}}},
         {"release outside: no click", WM_LBUTTONUP, 0, 300, 200, {}},
-        {"back into the overlap", WM_MOUSEMOVE, 0, 80, 40,
+        {"back into the overlap",
+         WM_MOUSEMOVE,
+         0,
+         80,
+         40,
          {{10, kEnter, 0, 0}, {20, kEnter, 0, 0}}},
         {"the later child gets the press", WM_LBUTTONDOWN, MK_LBUTTON, 80, 40, {{20, 1, 0, 0}}},
         {"release inside: click", WM_LBUTTONUP, 0, 80, 40, {{20, 2, 0, 0}}},
@@ -85,11 +93,22 @@ TEST_F(Dispatch, HiddenOrUnresponsiveControlsGetNothing) {
 TEST_F(Dispatch, WheelNotchesAndSubNotchDeltasAccumulate) {
     host.Send(WM_MOUSEMOVE, 0, At(150, 70));
     host.recorder().Take();
-    const auto wheel = [](int delta) { return MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(delta))); };
+    const auto wheel = [](int delta) {
+        return MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(delta)));
+    };
     Run({
-        {"one notch towards the user", WM_MOUSEWHEEL, wheel(-120), 150, 70, {{20, kScrolled, 1, 0}}},
+        {"one notch towards the user",
+         WM_MOUSEWHEEL,
+         wheel(-120),
+         150,
+         70,
+         {{20, kScrolled, 1, 0}}},
         {"one notch away", WM_MOUSEWHEEL, wheel(120), 150, 70, {{20, kScrolled, 0, 0}}},
-        {"two notches at once", WM_MOUSEWHEEL, wheel(-240), 150, 70,
+        {"two notches at once",
+         WM_MOUSEWHEEL,
+         wheel(-240),
+         150,
+         70,
          {{20, kScrolled, 1, 0}, {20, kScrolled, 1, 0}}},
         {"half a notch", WM_MOUSEWHEEL, wheel(60), 150, 70, {}},
         {"the other half completes it", WM_MOUSEWHEEL, wheel(60), 150, 70, {{20, kScrolled, 0, 0}}},
@@ -118,8 +137,8 @@ TEST_F(Dispatch, KeyNotificationsCarryTheModifierCode) {
         LPARAM modifiers;
     };
     const Case cases[] = {
-        {false, false, false, WM_KEYDOWN, 0},   {false, true, false, WM_KEYDOWN, 16},
-        {true, false, false, WM_KEYDOWN, 17},   {true, true, false, WM_KEYDOWN, 17},
+        {false, false, false, WM_KEYDOWN, 0},    {false, true, false, WM_KEYDOWN, 16},
+        {true, false, false, WM_KEYDOWN, 17},    {true, true, false, WM_KEYDOWN, 17},
         {false, false, true, WM_SYSKEYDOWN, 18}, {true, false, true, WM_SYSKEYDOWN, 19},
     };
     for (const Case& c : cases) {
@@ -192,7 +211,8 @@ TEST_F(Dispatch, PressOnEmptySpacePostsTheCaptionDragOnlyWhenEnabled) {
     }
     host.manager().EnableWndDrag(FALSE);
     host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(300, 250));
-    EXPECT_FALSE(PeekMessageW(&pending, host.hwnd(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
+    EXPECT_FALSE(
+        PeekMessageW(&pending, host.hwnd(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
     host.manager().EnableWndDrag(TRUE);
     host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(300, 250));
     ASSERT_TRUE(PeekMessageW(&pending, host.hwnd(), WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));

@@ -41,10 +41,14 @@ TEST(Render, NinePatchKeepsCornersAndStretchesTheRest) {
         const char* where;
     };
     const Probe probes[] = {
-        {6, 6, 0xFF0000, "top-left corner"},      {14, 14, 0xFF0000, "top-left corner end"},
-        {113, 6, 0x00FF00, "top-right corner"},   {6, 63, 0x0000FF, "bottom-left corner"},
-        {113, 63, 0xFFFFFF, "bottom-right corner"}, {60, 8, 0x808080, "top edge"},
-        {8, 35, 0x808080, "left edge"},           {60, 35, 0x000000, "centre"},
+        {6, 6, 0xFF0000, "top-left corner"},
+        {14, 14, 0xFF0000, "top-left corner end"},
+        {113, 6, 0x00FF00, "top-right corner"},
+        {6, 63, 0x0000FF, "bottom-left corner"},
+        {113, 63, 0xFFFFFF, "bottom-right corner"},
+        {60, 8, 0x808080, "top edge"},
+        {8, 35, 0x808080, "left edge"},
+        {60, 35, 0x000000, "centre"},
         {2, 2, 0x010203, "outside untouched"},
     };
     for (const Probe& probe : probes) {
@@ -102,9 +106,9 @@ TEST(Render, CheckAlphaColorKeepsBlackVisible) {
     struct Case {
         DWORD in, out;
     };
-    for (Case c : {Case{0xFF000000, 0xFF000001}, Case{0x00000000, 0x00000001},
-                   Case{0x80000000, 0x80000001}, Case{0xFF010000, 0xFF010000},
-                   Case{0xFFFFFFFF, 0xFFFFFFFF}}) {
+    for (Case c :
+         {Case{0xFF000000, 0xFF000001}, Case{0x00000000, 0x00000001}, Case{0x80000000, 0x80000001},
+          Case{0xFF010000, 0xFF010000}, Case{0xFFFFFFFF, 0xFFFFFFFF}}) {
         DWORD color = c.in;
         MRender::CheckAlphaColor(color);
         EXPECT_EQ(color, c.out) << std::hex << c.in;
@@ -135,8 +139,10 @@ TEST(Render, FrameWidthIsGuardedAgainstZeroFrames) {
 }
 
 TEST(Render, TextBoundsGrowWithTheText) {
-    Gdiplus::Font font(Gdiplus::FontFamily::GenericSansSerif(), 14.0f, Gdiplus::FontStyleRegular,
-                       Gdiplus::UnitPixel);
+    HostWindow host;
+    Gdiplus::FontFamily* family = host.manager().AddTempFont(L"Open Sans Semibold", 106u);
+    ASSERT_NE(family, nullptr);
+    Gdiplus::Font font(family, 14.0f, Gdiplus::FontStyleRegular, Gdiplus::UnitPixel);
     SIZE shortText = MRender::GetTextBounds(font, L"ab");
     SIZE longText = MRender::GetTextBounds(font, L"abababab");
     EXPECT_GT(shortText.cx, 0);

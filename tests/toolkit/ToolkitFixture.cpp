@@ -1,7 +1,7 @@
 #include "ToolkitFixture.h"
 
-#include "toolkit/core/Manager.h"
 #include "toolkit/core/MRender.h"
+#include "toolkit/core/Manager.h"
 
 #include <cstdlib>
 #include <ostream>
@@ -18,7 +18,8 @@ public:
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
 
 LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* manager = reinterpret_cast<OrvixUI::PaintManager*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* manager =
+        reinterpret_cast<OrvixUI::PaintManager*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (manager) {
         LRESULT result = manager->OnWindowMessage(message, wParam, lParam);
         if (result || message == WM_PAINT) {
@@ -66,7 +67,9 @@ std::vector<Note> Recorder::Take() {
 Probe::Probe(OrvixUI::MObject* parent, UINT id, const RECT& rect, COLORREF color)
     : MControlFont(parent, id, rect, TRUE, TRUE, TRUE), m_color(color) {}
 
-void Probe::DrawControl(HDC dc, const RECT&) { OrvixUI::MRender::FillSolidRect(dc, m_rect, m_color); }
+void Probe::DrawControl(HDC dc, const RECT&) {
+    OrvixUI::MRender::FillSolidRect(dc, m_rect, m_color);
+}
 
 BOOL Probe::OnControlMouseMove(UINT, POINT point) {
     bool inside = ::PtInRect(&m_rect, point) != FALSE;

@@ -43,7 +43,8 @@ ImgResInfo* ImageCache::Find(const wchar_t* fileName, int frameCount) {
     if (found != m_files.end()) {
         return found->second.get();
     }
-    Gdiplus::Image* image = MRender::LoadImageFromFile((std::wstring(GetSkinFolder()) + fileName).c_str());
+    Gdiplus::Image* image =
+        MRender::LoadImageFromFile((std::wstring(GetSkinFolder()) + fileName).c_str());
     if (!image) {
         return nullptr;
     }

@@ -512,7 +512,8 @@ void PaintManager::GetClientSize(int& width, int& height) {
 BOOL PaintManager::LoadBKImage(const wchar_t* fileName) {
     delete m_backImage;
     m_backImage =
-        fileName ? MRender::LoadImageFromFile((std::wstring(GetSkinFolder()) + fileName).c_str()) : nullptr;
+        fileName ? MRender::LoadImageFromFile((std::wstring(GetSkinFolder()) + fileName).c_str())
+                 : nullptr;
     return m_backImage != nullptr;
 }
 

@@ -91,7 +91,8 @@ public:
 
     // --- Repaint and painting ---
     long OnControlUpdate(const RECT& rect, BOOL update, MControl* control);
-    // Draws background, controls and overlay into a 32-bit buffer selected into dc.
+    // Draws background, controls and overlay into a 32-bit bottom-up buffer selected into dc
+    // whose pixels are at bits (null: drawn through dc only).
     void PaintBuffer(HDC dc, void* bits, int width, int height, const RECT& update);
     BOOL LoadBKImage(const wchar_t* fileName);
     BOOL LoadBKImage(UINT resourceId, const wchar_t* resourceType);
@@ -172,7 +173,7 @@ private:
     void OnTimerMessage(UINT id);
     void OnReservedTimer(UINT id);
     LRESULT OnPaintMessage();
-    void DrawBackground(HDC dc, int width, int height);
+    void DrawBackground(HDC dc, void* bits, int width, int height);
     void DrawOverlay(HDC dc);
     void InvalidateOverlay();
     UINT NextTimerID();

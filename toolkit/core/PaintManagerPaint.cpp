@@ -26,6 +26,21 @@ DWORD* Pixel(void* bits, int width, int height, int x, int y) {
     return static_cast<DWORD*>(bits) + static_cast<size_t>(height - 1 - y) * width + x;
 }
 
+// Writes the pixels directly: the plain background is opaque colour with alpha 0xFE, not a
+// blend of it over what the buffer held.
+void FillPixels(void* bits, int width, int height, const RECT& rect, BYTE alpha, COLORREF color) {
+    RECT area;
+    RECT all = {0, 0, width, height};
+    if (!IntersectRect(&area, &rect, &all)) {
+        return;
+    }
+    const DWORD value = (static_cast<DWORD>(alpha) << 24) | (GetRValue(color) << 16) |
+                        (GetGValue(color) << 8) | GetBValue(color);
+    for (int y = area.top; y < area.bottom; ++y) {
+        std::fill_n(Pixel(bits, width, height, area.left, y), area.right - area.left, value);
+    }
+}
+
 void FillArgb(HDC dc, const RECT& rect, BYTE alpha, COLORREF color) {
     MRender::DrawColor(dc, rect,
                        (static_cast<DWORD>(alpha) << 24) | (GetRValue(color) << 16) |
@@ -85,7 +100,7 @@ void PaintManager::PaintBuffer(HDC dc, void* bits, int width, int height, const 
             std::fill_n(Pixel(bits, width, height, area.left, y), area.right - area.left, 0u);
         }
     }
-    DrawBackground(dc, width, height);
+    DrawBackground(dc, bits, width, height);
     const RECT& clip = m_layered ? client : area;
     {
         std::lock_guard guard(m_areaLock);
@@ -114,7 +129,7 @@ void PaintManager::PaintBuffer(HDC dc, void* bits, int width, int height, const 
     RestoreDC(dc, saved);
 }
 
-void PaintManager::DrawBackground(HDC dc, int width, int height) {
+void PaintManager::DrawBackground(HDC dc, void* bits, int width, int height) {
     if (m_backImage) {
         Gdiplus::Graphics graphics(dc);
         const int imageWidth = static_cast<int>(m_backImage->GetWidth());
@@ -127,8 +142,16 @@ void PaintManager::DrawBackground(HDC dc, int width, int height) {
         }
         return;
     }
-    FillArgb(dc, RECT{0, 0, width, height}, kBackAlpha, m_borderColor);
-    FillArgb(dc, RECT{1, 1, width - 1, height - 1}, kBackAlpha, m_fillColor);
+    const RECT whole = {0, 0, width, height};
+    const RECT inner = {1, 1, width - 1, height - 1};
+    if (bits) {
+        GdiFlush();
+        FillPixels(bits, width, height, whole, kBackAlpha, m_borderColor);
+        FillPixels(bits, width, height, inner, kBackAlpha, m_fillColor);
+    } else {
+        FillArgb(dc, whole, kBackAlpha, m_borderColor);
+        FillArgb(dc, inner, kBackAlpha, m_fillColor);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
