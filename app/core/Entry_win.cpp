@@ -5,9 +5,9 @@
 #include "app/core/Language.h"
 #include "app/store/XmlDocument.h"
 #include "app/ui/KeyboardDlg.h"
+#include "toolkit/core/GdiPlus.h"
 #include "toolkit/core/Manager.h"
 
-#include <gdiplus.h>
 #include <objbase.h>
 #include <ole2.h>
 #include <windows.h>
