@@ -18,6 +18,7 @@ MControlFont::~MControlFont() { ClearGDIFont(); }
 void MControlFont::SetTextFont(const wchar_t* name) {
     m_fontFace = name ? name : L"";
     ClearGDIFont();
+    ResetTextDrawFont();
 }
 
 void MControlFont::SetTextColor(DWORD color) {
@@ -78,10 +79,16 @@ const wchar_t* MControlFont::GetTitle() { return GetControlTitle(); }
 const wchar_t* MControlFont::GetTextFont() const { return m_fontFace.c_str(); }
 const wchar_t* MControlFont::GetImagePath() const { return m_imagePath.c_str(); }
 int MControlFont::GetFontWidth() const { return m_fontSize; }
-void MControlFont::SetFontWidth(int size) { m_fontSize = size; }
+void MControlFont::SetFontWidth(int size) {
+    m_fontSize = size;
+    ResetTextDrawFont();
+}
 DWORD MControlFont::GetTextColor() const { return m_textColor; }
 int MControlFont::GetFontStyle() const { return m_fontStyle; }
-void MControlFont::SetFontStyle(int style) { m_fontStyle = style; }
+void MControlFont::SetFontStyle(int style) {
+    m_fontStyle = style;
+    ResetTextDrawFont();
+}
 
 void MControlFont::SetAlignment(int horizontal) { SetAlignment(horizontal, m_vAlign); }
 void MControlFont::SetVAlignment(int vertical) { SetAlignment(m_hAlign, vertical); }
@@ -107,6 +114,7 @@ void MControlFont::SetFont(const wchar_t* face, int size, int style) {
     m_fontSize = size;
     m_fontStyle = style;
     ClearGDIFont();
+    ResetTextDrawFont();
 }
 
 Gdiplus::FontFamily* MControlFont::GetFontFamily(const wchar_t* face) {
@@ -145,18 +153,24 @@ SIZE MControlFont::GetImageSize() const { return SIZE{m_frameWidth, m_frameHeigh
 void MControlFont::SetImageCount(int count) { m_frameCount = count; }
 ImgResInfo* MControlFont::GetImageInfo() const { return m_image; }
 
-std::unique_ptr<Gdiplus::Font> MControlFont::CreateTextFont() {
-    Gdiplus::FontFamily* family = m_manager ? m_manager->FindTempFont(m_fontFace.c_str()) : nullptr;
-    const Gdiplus::FontFamily* chosen = family ? family : Gdiplus::FontFamily::GenericSansSerif();
-    return std::make_unique<Gdiplus::Font>(chosen, static_cast<Gdiplus::REAL>(m_fontSize),
-                                           m_fontStyle, Gdiplus::UnitPixel);
+Gdiplus::Font* MControlFont::GetTextDrawFont() {
+    if (!m_textDrawFont) {
+        Gdiplus::FontFamily* family =
+            m_manager ? m_manager->FindTempFont(m_fontFace.c_str()) : nullptr;
+        const Gdiplus::FontFamily* chosen =
+            family ? family : Gdiplus::FontFamily::GenericSansSerif();
+        m_textDrawFont = std::make_unique<Gdiplus::Font>(
+            chosen, static_cast<Gdiplus::REAL>(m_fontSize), m_fontStyle, Gdiplus::UnitPixel);
+    }
+    return m_textDrawFont.get();
 }
+
+void MControlFont::ResetTextDrawFont() { m_textDrawFont.reset(); }
 
 void MControlFont::DrawTitle(Gdiplus::Graphics& graphics, const RECT& box, DWORD color) {
     if (m_title.empty()) {
         return;
     }
-    auto font = CreateTextFont();
     Gdiplus::StringFormat format;
     format.SetAlignment(m_hAlign == 1   ? Gdiplus::StringAlignmentCenter
                         : m_hAlign == 2 ? Gdiplus::StringAlignmentFar
@@ -170,7 +184,7 @@ void MControlFont::DrawTitle(Gdiplus::Graphics& graphics, const RECT& box, DWORD
     Gdiplus::RectF layout(static_cast<Gdiplus::REAL>(box.left), static_cast<Gdiplus::REAL>(box.top),
                           static_cast<Gdiplus::REAL>(box.right - box.left),
                           static_cast<Gdiplus::REAL>(box.bottom - box.top));
-    graphics.DrawString(m_title.c_str(), -1, font.get(), layout, &format, &brush);
+    graphics.DrawString(m_title.c_str(), -1, GetTextDrawFont(), layout, &format, &brush);
 }
 
 void MControlFont::DrawStateSlice(HDC dc, const RECT& slice, int state) {

@@ -61,8 +61,10 @@ protected:
     // title centred, grey when disabled (state 3), one pixel lower right when pressed (2).
     virtual void DrawStateSlice(HDC dc, const RECT& slice, int state);
     void DrawTitle(Gdiplus::Graphics& graphics, const RECT& box, DWORD color);
-    // The font the toolkit draws GDI+ text with; null family means GDI+'s generic sans serif.
-    std::unique_ptr<Gdiplus::Font> CreateTextFont();
+    // The font the toolkit draws GDI+ text with, made once per font setting; without a cached
+    // family it is GDI+'s generic sans serif.
+    Gdiplus::Font* GetTextDrawFont();
+    void ResetTextDrawFont();
     void SetImageInfo(ImgResInfo* info);
 
     std::wstring m_title;
@@ -71,6 +73,7 @@ protected:
     int m_fontSize = 14;
     DWORD m_textColor = 0xFFFFFFFF;
     std::unique_ptr<Gdiplus::SolidBrush> m_textBrush;
+    std::unique_ptr<Gdiplus::Font> m_textDrawFont;
     int m_fontStyle = 0;
     int m_hAlign = 0;
     int m_vAlign = 4;
