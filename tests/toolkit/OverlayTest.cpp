@@ -71,3 +71,39 @@ TEST(Overlay, SmallProgressStepsJumpAndEqualTargetsAreIgnored) {
 
 } // namespace
 } // namespace toolkit_test
+
+namespace toolkit_test {
+namespace {
+
+TEST(Caret, BlinksInTheOwnersColourOnlyWhileItHasTheFocus) {
+    HostWindow host;
+    PaintManager& manager = host.manager();
+    manager.SetBackColor(RGB(0, 0, 0), RGB(0, 0, 0));
+    Probe* owner = host.AddProbe(10, RECT{0, 0, 100, 40}, RGB(0, 0, 0));
+    owner->SetTextColor(0xFF00FF00);
+    manager.SetFocusControl(owner);
+    SetFocus(host.hwnd());
+    manager.CreateCaret(nullptr, 2, 16);
+    manager.SetCaretPos(owner, 20, 10);
+    manager.ShowCaret(TRUE);
+
+    PixelBuffer buffer(400, 300);
+    auto paint = [&] {
+        manager.PaintBuffer(buffer.dc(), buffer.bits(), 400, 300, RECT{0, 0, 400, 300});
+    };
+    paint();
+    EXPECT_TRUE(Near(buffer.Rgb(20, 15), 0x00FF00, 2)) << "shown at once (alpha 254)";
+    EXPECT_EQ(buffer.Rgb(22, 15), 0u) << "two pixels wide";
+    host.Send(WM_TIMER, +PaintManager::kCaretTimer, 0);
+    paint();
+    EXPECT_EQ(buffer.Rgb(20, 15), 0u) << "off phase";
+    host.Send(WM_TIMER, +PaintManager::kCaretTimer, 0);
+
+    manager.SetFocusControl(nullptr);
+    paint();
+    EXPECT_EQ(buffer.Rgb(20, 15), 0u);
+    EXPECT_FALSE(manager.IsCaretShown()) << "an unfocused owner stops the caret";
+}
+
+} // namespace
+} // namespace toolkit_test

@@ -544,15 +544,19 @@ void MControl::RemoveControl(MControl* child) {
     if (m_manager && m_manager->GetFocusControl() == child) {
         m_manager->SetFocusControl(nullptr);
     }
-    std::lock_guard guard(m_controlLock);
-    auto found = std::find(m_controls.begin(), m_controls.end(), child);
-    if (found == m_controls.end()) {
-        return;
+    {
+        std::lock_guard guard(m_controlLock);
+        auto found = std::find(m_controls.begin(), m_controls.end(), child);
+        if (found == m_controls.end()) {
+            return;
+        }
+        m_controls.erase(found);
+        if (m_hot == child) {
+            m_hot = nullptr;
+        }
     }
-    m_controls.erase(found);
-    if (m_hot == child) {
-        m_hot = nullptr;
-    }
+    // Destroyed outside the list lock: the child's destructor takes the shared timer's lock,
+    // which the timer thread holds while it takes list locks.
     delete child;
 }
 

@@ -206,6 +206,9 @@ void PaintManager::ForgetControl(MControl* control) {
     if (m_focus == control) {
         m_focus = nullptr;
     }
+    if (m_caretOwner == control) {
+        m_caretOwner = nullptr;
+    }
     DeleteFSTimer(control);
     KillTimer(control);
 }

@@ -4,6 +4,7 @@
 #include "toolkit/core/GdiPlus.h"
 #include "toolkit/core/ImageCache.h"
 #include "toolkit/core/MControl.h"
+#include "toolkit/core/MControlFont.h"
 #include "toolkit/core/RKTimer.h"
 
 #include <memory>
@@ -124,6 +125,16 @@ public:
     UINT GetTooltipCtrlID() const;
     void SetTooltipCtrlID(UINT id);
 
+    // --- Caret (text entry controls) ---
+    void CreateCaret(HBITMAP bitmap, int width, int height);
+    void SetCaretPos(MControlFont* owner, int x, int y);
+    void ShowCaret(BOOL show);
+    // Blinks in the owner's text colour while the owner has the focus and the window the
+    // keyboard focus; otherwise the caret stops.
+    void DrawCaret(HDC dc, const RECT& clip);
+    MControlFont* GetCurrentCaretObject() const;
+    BOOL IsCaretShown() const;
+
     // --- Timers ---
     // Window timers for controls; returns 1 when started, 0 when already running or refused.
     BOOL SetTimer(MControl* control, UINT key, UINT milliseconds);
@@ -200,6 +211,11 @@ private:
     int m_progressTarget = 0;
     std::wstring m_overlayFont;
     RECT m_overlayRect = {};
+
+    RECT m_caretRect = {};
+    bool m_caretPhase = false;
+    BOOL m_caretShown = FALSE;
+    MControlFont* m_caretOwner = nullptr;
 
     UINT m_sharedTimer = 0;
     BOOL m_tracking = FALSE;

@@ -114,6 +114,7 @@ void PaintManager::PaintBuffer(HDC dc, void* bits, int width, int height, const 
             control->Draw(dc, clip);
         }
     }
+    DrawCaret(dc, clip);
     GdiFlush();
     if (m_layered && bits) {
         for (int y = area.top; y < area.bottom; ++y) {
@@ -248,6 +249,10 @@ int PaintManager::GetShownProgress() const { return m_progressShown; }
 
 void PaintManager::OnReservedTimer(UINT id) {
     switch (id) {
+    case kCaretTimer:
+        m_caretPhase = !m_caretPhase;
+        InvalidateRect(&m_caretRect, FALSE);
+        break;
     case kOverlayHoldTimer:
         ::KillTimer(m_hwnd, kOverlayHoldTimer);
         ::SetTimer(m_hwnd, kOverlayFadeTimer, kOverlayFadeMs, nullptr);
@@ -278,6 +283,61 @@ void PaintManager::OnReservedTimer(UINT id) {
         break;
     }
 }
+
+// ---------------------------------------------------------------------------------------------
+// Caret
+
+void PaintManager::CreateCaret(HBITMAP bitmap, int width, int height) {
+    if (HasWindow()) {
+        ::CreateCaret(m_hwnd, bitmap, width, height);
+    }
+    m_caretRect.right = m_caretRect.left + width;
+    m_caretRect.bottom = m_caretRect.top + height;
+}
+
+void PaintManager::SetCaretPos(MControlFont* owner, int x, int y) {
+    if (HasWindow()) {
+        ::SetCaretPos(x, y);
+    }
+    m_caretOwner = owner;
+    InvalidateRect(&m_caretRect, FALSE);
+    OffsetRect(&m_caretRect, x - m_caretRect.left, y - m_caretRect.top);
+    InvalidateRect(&m_caretRect, FALSE);
+}
+
+void PaintManager::ShowCaret(BOOL show) {
+    show = show ? TRUE : FALSE;
+    if (show == m_caretShown) {
+        return;
+    }
+    m_caretShown = show;
+    if (show) {
+        m_caretPhase = true;
+        if (HasWindow()) {
+            ::SetTimer(m_hwnd, kCaretTimer, GetCaretBlinkTime(), nullptr);
+        }
+    } else if (HasWindow()) {
+        ::KillTimer(m_hwnd, kCaretTimer);
+    }
+    InvalidateRect(&m_caretRect, FALSE);
+}
+
+void PaintManager::DrawCaret(HDC dc, const RECT& clip) {
+    if (!m_caretShown) {
+        return;
+    }
+    if (!m_caretOwner || !m_caretOwner->IsFocused() || !HasWindow() || GetFocus() != m_hwnd) {
+        ShowCaret(FALSE);
+        return;
+    }
+    RECT visible;
+    if (m_caretPhase && IntersectRect(&visible, &m_caretRect, &clip)) {
+        MRender::DrawColor(dc, visible, 0xFE000000 | (m_caretOwner->GetTextColor() & 0x00FFFFFF));
+    }
+}
+
+MControlFont* PaintManager::GetCurrentCaretObject() const { return m_caretOwner; }
+BOOL PaintManager::IsCaretShown() const { return m_caretShown; }
 
 // ---------------------------------------------------------------------------------------------
 // Tooltip
