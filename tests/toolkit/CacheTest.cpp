@@ -82,6 +82,35 @@ TEST_F(Caches, SetImageNeedsAHost) {
     EXPECT_FALSE(loose.SetImage(L"cache_probe.png", 4));
 }
 
+// A layered window starts from transparent pixels; what GDI drew (alpha left at 0) becomes
+// opaque, untouched pixels stay fully transparent.
+TEST(LayeredPaint, GdiPixelsBecomeOpaqueAndUntouchedOnesStayTransparent) {
+    {
+        fs::path back = fs::path(OrvixUI::GetSkinFolder()) / "layered_back.png";
+        fs::create_directories(back.parent_path());
+        Gdiplus::Bitmap image(400, 300, PixelFormat32bppARGB);
+        {
+            Gdiplus::Graphics graphics(&image);
+            graphics.Clear(Gdiplus::Color(0, 0, 0, 0));
+        }
+        CLSID png;
+        ASSERT_TRUE(PngEncoder(&png));
+        ASSERT_EQ(image.Save(back.wstring().c_str(), &png, nullptr), Gdiplus::Ok);
+    }
+    HostWindow host;
+    ASSERT_TRUE(host.manager().LoadBKImage(L"layered_back.png"));
+    host.manager().SetLayeredWindow(TRUE);
+    host.AddProbe(10, RECT{10, 10, 60, 60}, RGB(30, 40, 50));
+    host.AddProbe(20, RECT{100, 10, 150, 60}, RGB(0, 0, 0));
+    PixelBuffer buffer(400, 300);
+    buffer.Fill(RGB(9, 9, 9));
+    host.manager().PaintBuffer(buffer.dc(), buffer.bits(), 400, 300, RECT{0, 0, 400, 300});
+    EXPECT_EQ(buffer.Argb(20, 20), 0xFF1E2832u) << "GDI fill made opaque";
+    EXPECT_EQ(buffer.Argb(300, 200), 0u) << "untouched: fully transparent";
+    EXPECT_EQ(buffer.Argb(120, 20), 0u) << "pure black cannot be told from nothing";
+    EXPECT_FALSE(host.manager().LoadBKImage(L"no_such_back.png"));
+}
+
 TEST(LibraryResources, TheLibraryCarriesItsScrollImagesAndFont) {
     HostWindow host;
     struct Case {

@@ -139,10 +139,12 @@ PixelBuffer::~PixelBuffer() {
     DeleteDC(m_dc);
 }
 
-DWORD PixelBuffer::Rgb(int x, int y) const {
+DWORD PixelBuffer::Rgb(int x, int y) const { return Argb(x, y) & 0x00FFFFFF; }
+
+DWORD PixelBuffer::Argb(int x, int y) const {
     GdiFlush();
     const auto* pixels = static_cast<const DWORD*>(m_bits);
-    return pixels[static_cast<size_t>(m_height - 1 - y) * m_width + x] & 0x00FFFFFF;
+    return pixels[static_cast<size_t>(m_height - 1 - y) * m_width + x];
 }
 
 void PixelBuffer::Fill(COLORREF color) {

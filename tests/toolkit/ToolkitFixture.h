@@ -87,6 +87,8 @@ public:
     void* bits() const { return m_bits; }
     // 0x00RRGGBB of the pixel.
     DWORD Rgb(int x, int y) const;
+    // 0xAARRGGBB of the pixel.
+    DWORD Argb(int x, int y) const;
     void Fill(COLORREF color);
 
 private:
