@@ -211,3 +211,26 @@ TEST(Render, CachedStatesDrawTheTitleInsideTheControl) {
 
 } // namespace
 } // namespace toolkit_test
+
+namespace toolkit_test {
+namespace {
+
+// Through the window's own WM_PAINT: the frame reaches the screen.
+TEST(Render, PaintMessageCopiesTheFrameToTheWindow) {
+    HostWindow host;
+    host.manager().SetBackColor(RGB(10, 20, 30), RGB(10, 20, 30));
+    host.AddProbe(10, RECT{20, 20, 120, 80}, RGB(255, 0, 0));
+    InvalidateRect(host.hwnd(), nullptr, FALSE);
+    UpdateWindow(host.hwnd());
+    HDC dc = GetDC(host.hwnd());
+    COLORREF inside = GetPixel(dc, 50, 50);
+    COLORREF outside = GetPixel(dc, 200, 200);
+    ReleaseDC(host.hwnd(), dc);
+    EXPECT_EQ(inside, RGB(255, 0, 0));
+    EXPECT_EQ(outside, RGB(10, 20, 30));
+    RECT dirty;
+    EXPECT_FALSE(GetUpdateRect(host.hwnd(), &dirty, FALSE)) << "the update region is validated";
+}
+
+} // namespace
+} // namespace toolkit_test
