@@ -10,6 +10,8 @@ add_custom_target(stage ALL
   # The toolkit looks for "Arial.ttf" in the font folder; Liberation Sans has Arial's metrics.
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${liberation} ${CLAVIRA_PROGRAM_DIR}/font/Arial.ttf
   COMMAND ${CMAKE_COMMAND} -E copy_if_different /usr/share/doc/fonts-liberation2/copyright ${stage_licenses}/LiberationSans.txt
+  # OrvixUI.dll carries Open Sans Semibold as a resource.
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different /usr/share/doc/fonts-open-sans/copyright ${stage_licenses}/OpenSans.txt
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CLAVIRA_WIN64_DEPS}/licenses/hidapi.txt ${stage_licenses}/hidapi.txt
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CLAVIRA_WIN64_DEPS}/licenses/pugixml.txt ${stage_licenses}/pugixml.txt
   COMMAND ${CMAKE_COMMAND} -E copy_if_different /usr/share/doc/mingw-w64-x86-64-dev/copyright ${stage_licenses}/mingw-w64-runtime.txt

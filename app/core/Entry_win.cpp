@@ -5,14 +5,12 @@
 #include "app/core/Language.h"
 #include "app/store/XmlDocument.h"
 #include "app/ui/KeyboardDlg.h"
+#include "toolkit/core/GdiPlus.h"
 #include "toolkit/core/Manager.h"
 
 #include <objbase.h>
 #include <ole2.h>
 #include <windows.h>
-
-// GDI+ builds on the COM declarations above.
-#include <gdiplus.h>
 
 namespace {
 

@@ -32,6 +32,10 @@ TEST(Manager, SettersReplaceTheStoredCopy) {
     Manager::SetFontName(L"Segoe UI");
     EXPECT_STREQ(Manager::GetFontName(), L"Segoe UI");
     EXPECT_EQ(Manager::GetFontWidth(), 12);
+
+    // Other tests of this program draw with the toolkit defaults.
+    Manager::SetFont(L"Arial", 14);
+    Manager::SetDeviceName(L"Clavira");
 }
 
 void SendKey(WORD key, bool down) {

@@ -1,10 +1,9 @@
 #include "toolkit/core/Manager.h"
 
+#include "toolkit/core/GdiPlus.h"
+
 #include <objbase.h>
 #include <ole2.h>
-
-// GDI+ builds on the COM declarations above.
-#include <gdiplus.h>
 
 #include <string>
 

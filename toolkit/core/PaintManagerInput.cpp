@@ -1,0 +1,299 @@
+#include "toolkit/core/PaintManager.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <cstdlib>
+
+// Window message dispatch of PaintManager: mouse (hover, capture, wheel), keys, activation
+// and timers.
+
+namespace OrvixUI {
+
+namespace {
+
+constexpr int kWheelNotch = WHEEL_DELTA;
+const POINT kNowhere = {-1, -1};
+
+POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+bool IsReflected(UINT message) {
+    return message == WM_COMMAND || message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC;
+}
+
+} // namespace
+
+LRESULT PaintManager::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    {
+        std::lock_guard guard(m_controlLock);
+        for (MControl* control : m_controls) {
+            if (control->OnWindowMessage(message, wParam, lParam)) {
+                return 0;
+            }
+        }
+    }
+    const UINT flags = static_cast<UINT>(wParam);
+    switch (message) {
+    case WM_PAINT:
+        return OnPaintMessage();
+    case WM_GETMINMAXINFO: {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        if (m_minSize.cx > 0) {
+            info->ptMinTrackSize.x = m_minSize.cx;
+        }
+        if (m_minSize.cy > 0) {
+            info->ptMinTrackSize.y = m_minSize.cy;
+        }
+        if (m_maxSize.cx > 0) {
+            info->ptMaxTrackSize.x = info->ptMaxSize.x = m_maxSize.cx;
+        }
+        if (m_maxSize.cy > 0) {
+            info->ptMaxTrackSize.y = info->ptMaxSize.y = m_maxSize.cy;
+        }
+        return 1;
+    }
+    case WM_CREATE:
+    case WM_DESTROY:
+    case WM_SIZE:
+    case WM_CHAR:
+    case WM_MOUSEHOVER:
+        return 1;
+    case WM_NCDESTROY:
+        DestroyData();
+        return 1;
+    case WM_NCACTIVATE:
+        OnActivate(static_cast<BOOL>(wParam));
+        return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        OnKeyDownMessage(static_cast<UINT>(wParam));
+        return 0;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        return 0;
+    case WM_TIMER:
+        if (IsReservedTimer(static_cast<UINT>(wParam))) {
+            OnReservedTimer(static_cast<UINT>(wParam));
+        } else {
+            OnTimerMessage(static_cast<UINT>(wParam));
+        }
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMoveMessage(flags, PointOf(lParam));
+        return 0;
+    case WM_MOUSELEAVE:
+        OnMouseLeaveMessage();
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        OnButtonDown(flags, PointOf(lParam), message == WM_LBUTTONDOWN);
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        OnButtonUp(flags, PointOf(lParam), message == WM_LBUTTONUP);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+        OnDoubleClick(flags, PointOf(lParam), message == WM_LBUTTONDBLCLK);
+        return 0;
+    case WM_MOUSEWHEEL:
+        OnWheel(wParam, lParam);
+        return 0;
+    default:
+        break;
+    }
+    if (IsReflected(message) && lParam && IsWindow(reinterpret_cast<HWND>(lParam))) {
+        return ::SendMessageW(reinterpret_cast<HWND>(lParam), message + 0x2000, wParam, lParam);
+    }
+    return 0;
+}
+
+BOOL PaintManager::PreTranslateMessage(const MSG* msg) {
+    if (!msg) {
+        return FALSE;
+    }
+    if ((msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) && msg->wParam == VK_TAB) {
+        UINT modifiers = GetModifierCode();
+        MControl* next = modifiers == 0          ? GetNextFocusableControl()
+                         : modifiers == VK_SHIFT ? GetPrevFocusableControl()
+                                                 : nullptr;
+        if (next && next != m_focus) {
+            SetFocusControl(next);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    switch (msg->message) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MOUSEWHEEL:
+        if (m_tooltip) {
+            MSG relay = *msg;
+            ::SendMessageW(m_tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relay));
+        }
+        break;
+    default:
+        break;
+    }
+    return FALSE;
+}
+
+MControl* PaintManager::LastControlAt(POINT point) {
+    std::lock_guard guard(m_controlLock);
+    MControl* found = nullptr;
+    for (MControl* control : m_controls) {
+        if (control->PtInRect(point) && control->GetRresponse()) {
+            found = control;
+        }
+    }
+    return found;
+}
+
+void PaintManager::OnMouseMoveMessage(UINT flags, POINT point) {
+    if (!m_tracking && HasWindow()) {
+        TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE | TME_HOVER, m_hwnd, kHoverTime};
+        m_tracking = TrackMouseEvent(&track);
+    }
+    // While a button is held the pressed control keeps every move (the window has the
+    // capture), so a drag continues outside the control.
+    const bool held = m_leftHeld || m_rightHeld;
+    if (m_hover &&
+        (held || (m_hover->PtInRect(point) && m_hover->OnCheckMouseResponse(flags, point)))) {
+        m_hover->OnMouseMove(flags, point);
+        return;
+    }
+    ClearTooltip();
+    if (held) {
+        return;
+    }
+    {
+        std::lock_guard guard(m_controlLock);
+        for (MControl* control : m_controls) {
+            control->OnMouseMove(flags, point);
+        }
+    }
+    m_hover = LastControlAt(point);
+}
+
+void PaintManager::OnMouseLeaveMessage() {
+    ClearTooltip();
+    m_tracking = FALSE;
+    if (m_leftHeld || m_rightHeld) {
+        return;
+    }
+    if (MControl* hover = m_hover) {
+        m_hover = nullptr;
+        hover->OnMouseMove(0, kNowhere);
+    }
+}
+
+void PaintManager::OnButtonDown(UINT flags, POINT point, bool left) {
+    if (m_focus && m_focus != m_hover) {
+        SetFocusControl(nullptr);
+    }
+    if (m_hover && m_hover->IsVisible() && m_hover->GetRresponse() && m_hover->PtInRect(point) &&
+        m_hover->OnCheckMouseResponse(flags, point)) {
+        SetFocusControl(m_hover);
+        (left ? m_leftHeld : m_rightHeld) = TRUE;
+        left ? m_hover->OnLButtonDown(flags, point) : m_hover->OnRButtonDown(flags, point);
+        if (HasWindow() && GetCapture() != m_hwnd) {
+            SetCapture();
+        }
+        return;
+    }
+    if (left && m_windowDrag && HasWindow()) {
+        ReleaseCapture();
+        POINT screen = point;
+        ClientToScreen(m_hwnd, &screen);
+        // Posted: the system's move loop must not run inside this handler.
+        PostMessageW(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+    }
+}
+
+void PaintManager::OnButtonUp(UINT flags, POINT point, bool left) {
+    ReleaseCapture();
+    (left ? m_leftHeld : m_rightHeld) = FALSE;
+    MControl* hover = m_hover;
+    if (hover && hover->IsVisible() && hover->GetRresponse()) {
+        left ? hover->OnLButtonUp(flags, point) : hover->OnRButtonUp(flags, point);
+    }
+    if (m_hover && !m_hover->PtInRect(point)) {
+        m_hover = nullptr;
+    }
+}
+
+void PaintManager::OnDoubleClick(UINT flags, POINT point, bool left) {
+    if (m_hover) {
+        left ? m_hover->OnLButtonDblClk(flags, point) : m_hover->OnRButtonDblClk(flags, point);
+    }
+    if (m_hover && !m_hover->PtInRect(point)) {
+        m_hover = nullptr;
+    }
+}
+
+// Precision touchpads report fractions of a notch; they add up until a whole notch is reached.
+// A change of direction starts the count afresh.
+void PaintManager::OnWheel(WPARAM wParam, LPARAM lParam) {
+    const int delta = GET_WHEEL_DELTA_WPARAM(wParam);
+    if ((delta > 0 && m_wheelRemainder < 0) || (delta < 0 && m_wheelRemainder > 0)) {
+        m_wheelRemainder = 0;
+    }
+    m_wheelRemainder += delta;
+    const int notches = m_wheelRemainder / kWheelNotch;
+    m_wheelRemainder -= notches * kWheelNotch;
+    if (notches == 0) {
+        return;
+    }
+    POINT point = PointOf(lParam);
+    if (HasWindow()) {
+        ScreenToClient(m_hwnd, &point);
+    }
+    const UINT direction = delta <= 0 ? 1 : 0;
+    for (int i = 0; i < std::abs(notches); ++i) {
+        if (m_hover && m_hover->OnScroll(1, direction, point)) {
+            continue;
+        }
+        std::lock_guard guard(m_controlLock);
+        for (MControl* control : m_controls) {
+            if (control->OnScroll(1, direction, point)) {
+                break;
+            }
+        }
+    }
+}
+
+void PaintManager::OnActivate(BOOL active) {
+    m_active = active;
+    if (!active) {
+        const bool held = m_leftHeld || m_rightHeld;
+        m_tracking = FALSE;
+        m_captured = FALSE;
+        m_leftHeld = FALSE;
+        m_rightHeld = FALSE;
+        if (MControl* hover = m_hover) {
+            m_hover = nullptr;
+            held ? hover->OnLButtonUp(0, kNowhere) : hover->OnMouseMove(0, kNowhere);
+        }
+    }
+    Invalidate();
+}
+
+void PaintManager::OnKeyDownMessage(UINT vk) {
+    const UINT modifiers = GetModifierCode();
+    if (m_hover && m_hover->OnKeyDown(vk, 1, modifiers)) {
+        return;
+    }
+    std::lock_guard guard(m_controlLock);
+    for (MControl* control : m_controls) {
+        if (control != m_hover && control->OnKeyDown(vk, 1, modifiers)) {
+            return;
+        }
+    }
+}
+
+} // namespace OrvixUI

@@ -1,0 +1,3 @@
+#include "toolkit/core/Trace.h"
+
+void M_Trace(const wchar_t*, ...) {}
