@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr wchar_t WindowTitle[] = L"Clavira channel test window";
+constexpr wchar_t WindowTitle[] = L"ClaviraChannelTestWindow";
 
 // A focused window that logs the key messages it receives.
 class KeyWindow {
@@ -82,13 +82,11 @@ private:
     }
 };
 
-// Types a key into the focused X window, as a real keyboard would (not flagged as injected).
-bool TypeWithXdotool(const char* key) {
-    std::wstring command = L"/usr/bin/xdotool key --delay 30 ";
-    for (const char* c = key; *c != 0; ++c) {
-        command += static_cast<wchar_t>(*c);
-    }
-    std::wstring line = L"start.exe /unix " + command;
+// Focuses the test window on the X display and types keys into it there, as a real keyboard
+// would (not flagged as injected).
+bool TypeWithXdotool(const std::wstring& keys) {
+    std::wstring line = L"start.exe /unix /usr/bin/xdotool search --name " +
+                        std::wstring(WindowTitle) + L" windowfocus --sync key --delay 40 " + keys;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
@@ -161,7 +159,7 @@ TEST(DriverlessFilter, SwallowsWatchedKeysAndReportsThem) {
         HidUsbFilter::FilterMonitor monitor(filter);
         monitor.AddProxy(&log, EventLog::OnKey, 0);
         ASSERT_TRUE(monitor.ApplyKeyTable({4})); // A
-        ASSERT_TRUE(TypeWithXdotool("a b"));
+        ASSERT_TRUE(TypeWithXdotool(L"a b"));
         ASSERT_TRUE(window.PumpUntil([&] { return log.Count() >= 2; }));
         ASSERT_TRUE(window.PumpUntil(
             [&] { return window.Received(WM_KEYUP, 'C') && window.Received(WM_KEYUP, 'B'); }));

@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr wchar_t WindowTitle[] = L"ClaviraRecorderTestWindow";
+
 class ListSink : public IRecordSink {
 public:
     void AppendRecord(const RecordedKey& record) override { records.push_back(record); }
@@ -32,7 +34,7 @@ struct RecordingWindow {
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"ClaviraRecorderTest";
         RegisterClassW(&windowClass);
-        window = CreateWindowExW(0, windowClass.lpszClassName, L"Clavira recorder test",
+        window = CreateWindowExW(0, windowClass.lpszClassName, WindowTitle,
                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 300, 200, nullptr,
                                  nullptr, windowClass.hInstance, nullptr);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -78,8 +80,11 @@ struct RecordingWindow {
     std::vector<int> typed;
 };
 
+// Focuses the test window on the X display and types keys into it there, as a real keyboard
+// would.
 bool TypeWithXdotool(const std::wstring& keys) {
-    std::wstring line = L"start.exe /unix /usr/bin/xdotool key --delay 40 " + keys;
+    std::wstring line = L"start.exe /unix /usr/bin/xdotool search --name " +
+                        std::wstring(WindowTitle) + L" windowfocus --sync key --delay 40 " + keys;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
