@@ -53,15 +53,14 @@ void DriverlessFilter::RunHookThread(std::promise<bool>* installed) {
     s_filter = this;
     HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, KeyboardHook, GetModuleHandleW(nullptr), 0);
     installed->set_value(hook != nullptr);
-    if (hook == nullptr) {
-        s_filter = nullptr;
-        return;
+    DriverlessFilter* self = this;
+    if (hook != nullptr) {
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            DispatchMessageW(&message);
+        }
+        UnhookWindowsHookEx(hook);
     }
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        DispatchMessageW(&message);
-    }
-    UnhookWindowsHookEx(hook);
-    s_filter = nullptr;
+    s_filter.compare_exchange_strong(self, nullptr);
 }
 
 bool DriverlessFilter::Control(std::uint32_t code, const void* input, std::size_t inputSize,
