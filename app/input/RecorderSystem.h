@@ -3,6 +3,9 @@
 #include "app/input/KeyNames.h"
 #include "app/input/MacroRecorder.h"
 
+#include <cstdint>
+#include <optional>
+
 // The recorder's system services on Windows.
 
 // Key names from the keyboard layout.
@@ -16,3 +19,15 @@ class SystemRecorderClock : public IRecorderClock {
 public:
     std::int64_t NowMs() override;
 };
+
+// Registers `window` (HWND) for raw mouse and keyboard input, also while it is in the
+// background; tries twice.
+bool RegisterRawKeyInput(void* window);
+
+struct RawKey {
+    std::uint32_t message = 0; // key down, key up, system key down or up
+    int virtualKey = 0;
+};
+
+// The keyboard event of a raw input message's lParam; nothing for mouse input or on failure.
+std::optional<RawKey> ReadRawKey(std::intptr_t rawInput);

@@ -23,8 +23,9 @@ public:
             records.back().delay = delay;
         }
     }
-    void ShowCapturedKey(const std::wstring&) override {}
+    void ShowCapturedKey(const std::wstring& name) override { captured = name; }
     std::vector<RecordedKey> records;
+    std::wstring captured;
 };
 
 bool RecordedRelease(const std::vector<RecordedKey>& records, int code) {
@@ -72,6 +73,11 @@ struct RecordingWindow {
                                             key->flags)
                        ? 1
                        : 0;
+        }
+        if (self != nullptr && message == WM_INPUT) {
+            if (const auto key = ReadRawKey(lParam)) {
+                self->recorder.OnRawKey(key->message, key->virtualKey);
+            }
         }
         if (self != nullptr && message == WM_KEYDOWN) {
             self->typed.push_back(static_cast<int>(wParam));
@@ -145,6 +151,20 @@ TEST(KeyHook, RecordsTypedKeysAndKeepsThemFromTheWindow) {
     ASSERT_TRUE(TypeWithXdotool(L"b"));
     window.Pump(std::chrono::milliseconds(300));
     EXPECT_EQ(window.typed, std::vector<int>{'B'});
+}
+
+TEST(RawKeyInput, KeyCaptureNamesTheNextKey) {
+    RecordingWindow window;
+    ASSERT_TRUE(RegisterRawKeyInput(window.window));
+    window.recorder.StartKeyCapture();
+    ASSERT_TRUE(TypeWithXdotool(L"Shift_L"));
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (window.sink.captured.empty() && std::chrono::steady_clock::now() < end) {
+        window.Pump(std::chrono::milliseconds(10));
+    }
+    window.recorder.EndKeyCapture();
+    EXPECT_EQ(window.sink.captured, L"Shift");
+    EXPECT_EQ(window.recorder.CapturedCode(), 160);
 }
 
 } // namespace
