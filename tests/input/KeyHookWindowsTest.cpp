@@ -1,0 +1,170 @@
+#include "app/input/KeyHook.h"
+#include "app/input/MacroRecorder.h"
+#include "app/input/RecorderSystem.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t WindowTitle[] = L"ClaviraRecorderTestWindow";
+
+class ListSink : public IRecordSink {
+public:
+    void AppendRecord(const RecordedKey& record) override { records.push_back(record); }
+    void SetLastRecordDelay(int delay) override {
+        if (!records.empty()) {
+            records.back().delay = delay;
+        }
+    }
+    void ShowCapturedKey(const std::wstring& name) override { captured = name; }
+    std::vector<RecordedKey> records;
+    std::wstring captured;
+};
+
+bool RecordedRelease(const std::vector<RecordedKey>& records, int code) {
+    return std::any_of(records.begin(), records.end(), [code](const RecordedKey& record) {
+        return record.type == RecordedKey::Release && record.value == code;
+    });
+}
+
+// The recording window: hook messages go to the recorder, other keys are logged.
+struct RecordingWindow {
+    RecordingWindow() {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = Procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"ClaviraRecorderTest";
+        RegisterClassW(&windowClass);
+        window = CreateWindowExW(0, windowClass.lpszClassName, WindowTitle,
+                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 300, 200, nullptr,
+                                 nullptr, windowClass.hInstance, nullptr);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        SetForegroundWindow(window);
+        SetFocus(window);
+        Pump(std::chrono::milliseconds(200));
+    }
+    ~RecordingWindow() { DestroyWindow(window); }
+
+    void Pump(std::chrono::milliseconds time) {
+        const auto end = std::chrono::steady_clock::now() + time;
+        do {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            Sleep(1);
+        } while (std::chrono::steady_clock::now() < end);
+    }
+
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<RecordingWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (self != nullptr && message == KeyHook::TargetMessage) {
+            const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+            return self->recorder.OnHookKey(static_cast<std::uint32_t>(wParam),
+                                            static_cast<int>(key->vkCode), key->scanCode,
+                                            key->flags)
+                       ? 1
+                       : 0;
+        }
+        if (self != nullptr && message == WM_INPUT) {
+            if (const auto key = ReadRawKey(lParam)) {
+                self->recorder.OnRawKey(key->message, key->virtualKey);
+            }
+        }
+        if (self != nullptr && message == WM_KEYDOWN) {
+            self->typed.push_back(static_cast<int>(wParam));
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+
+    HWND window = nullptr;
+    ListSink sink;
+    SystemKeyNames names;
+    SystemRecorderClock clock;
+    MacroRecorder recorder{sink, names, clock};
+    std::vector<int> typed;
+};
+
+// Focuses the test window on the X display and types keys into it there, as a real keyboard
+// would.
+bool TypeWithXdotool(const std::wstring& keys) {
+    std::wstring line = L"start.exe /unix /usr/bin/xdotool search --name " +
+                        std::wstring(WindowTitle) + L" windowfocus --sync key --delay 40 " + keys;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return false;
+    }
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+TEST(KeyHook, RecordsTypedKeysAndKeepsThemFromTheWindow) {
+    RecordingWindow window;
+    window.recorder.StartRecording(DelayMode::Measured, 10);
+    {
+        KeyHook hook;
+        hook.AddTarget(window.window);
+        hook.AddTarget(window.window);
+        ASSERT_TRUE(hook.IsInstalled());
+        ASSERT_EQ(hook.Targets().size(), 1u);
+        ASSERT_TRUE(TypeWithXdotool(L"a KP_Enter Home Control_R"));
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        while (!RecordedRelease(window.sink.records, 163) &&
+               std::chrono::steady_clock::now() < end) {
+            window.Pump(std::chrono::milliseconds(10));
+        }
+    }
+    window.recorder.StopRecording();
+    std::vector<std::pair<int, int>> events;
+    for (const RecordedKey& record : window.sink.records) {
+        events.emplace_back(record.type, record.value);
+    }
+    // A, the numeric-pad Enter and the Home key itself, each pressed and released.
+    const std::vector<std::pair<int, int>> expected{{2, 'A'}, {3, 'A'}, {2, 108},
+                                                    {3, 108}, {2, 36},  {3, 36}};
+    ASSERT_GE(events.size(), expected.size());
+    EXPECT_EQ(std::vector(events.begin(), events.begin() + 6), expected);
+    EXPECT_FALSE(window.sink.records[0].name.empty());
+    // Wine adds a left Ctrl to the right one; the right one must be there under its own name.
+    const auto rightCtrl =
+        std::find_if(window.sink.records.begin(), window.sink.records.end(),
+                     [](const RecordedKey& record) { return record.value == 163; });
+    ASSERT_NE(rightCtrl, window.sink.records.end());
+    EXPECT_EQ(rightCtrl->name, L"RCtrl");
+    EXPECT_EQ(std::count(events.begin(), events.end(), std::pair{3, 163}), 1);
+    EXPECT_TRUE(window.typed.empty());
+
+    // Without the hook keys reach the window again.
+    ASSERT_TRUE(TypeWithXdotool(L"b"));
+    window.Pump(std::chrono::milliseconds(300));
+    EXPECT_EQ(window.typed, std::vector<int>{'B'});
+}
+
+TEST(RawKeyInput, KeyCaptureNamesTheNextKey) {
+    RecordingWindow window;
+    ASSERT_TRUE(RegisterRawKeyInput(window.window));
+    window.recorder.StartKeyCapture();
+    ASSERT_TRUE(TypeWithXdotool(L"Shift_L"));
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (window.sink.captured.empty() && std::chrono::steady_clock::now() < end) {
+        window.Pump(std::chrono::milliseconds(10));
+    }
+    window.recorder.EndKeyCapture();
+    EXPECT_EQ(window.sink.captured, L"Shift");
+    EXPECT_EQ(window.recorder.CapturedCode(), 160);
+}
+
+} // namespace
