@@ -18,17 +18,14 @@
 class ProfileStore;
 class UpdateService;
 
-// Device task codes.
-enum DeviceTask : int {
-    kTaskFirstConnection = 1,
-    kTaskSelectKeyboard = 4,
-    kTaskLightSettings = 7,
-    kTaskUserColours = 8,
-    kTaskFactoryReset = 10,
-    kTaskProgramCheck = 12,
-    kTaskProgramInstall = 14,
-    kTaskFirmwareInstall = 15,
-};
+// Device task codes (arrival, removal, firmware check and profile application in HotPlug.h).
+constexpr int kTaskFirstConnection = 1;
+constexpr int kTaskLightSettings = 7;
+constexpr int kTaskUserColours = 8;
+constexpr int kTaskFactoryReset = 10;
+constexpr int kTaskProgramCheck = 12;
+constexpr int kTaskProgramInstall = 14;
+constexpr int kTaskFirmwareInstall = 15;
 
 // The main tab whose keyboard view shows the per-key light.
 constexpr int kLightingTab = 3;
