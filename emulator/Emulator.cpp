@@ -1,6 +1,8 @@
 #include "emulator/Emulator.h"
 #include "emulator/Bus.h"
 
+#include "emulator/Announcer.h"
+
 namespace emulator {
 
 void Reset() {
@@ -15,6 +17,7 @@ std::mutex listenerMutex; // guards listener
 InterfaceListener listener;
 
 void Announce(Mode mode, bool arrival) {
+    QueueInterfaceNotifications(static_cast<int>(mode), arrival);
     InterfaceListener current;
     {
         std::lock_guard lock(listenerMutex);
