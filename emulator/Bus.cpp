@@ -1,5 +1,7 @@
 #include "emulator/Bus.h"
 
+#include "emulator/Announcer.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -123,6 +125,8 @@ Bus& TheBus() {
                 created->plugged[c - '0'] = true;
             }
         }
+        // Its thread waits for this initialisation to finish before it uses the bus.
+        StartAnnouncer();
         return created;
     }();
     return *bus;
@@ -202,10 +206,14 @@ void Bus::ApplyCommand(const std::string& line) {
     } else if ((command == "plug" || command == "unplug") && argument.size() == 1 &&
                argument[0] >= '0' && argument[0] <= '2') {
         const int mode = argument[0] - '0';
-        if (command == "unplug" && plugged[mode]) {
+        const bool plug = command == "plug";
+        if (!plug && plugged[mode]) {
             ++generation[mode];
         }
-        plugged[mode] = command == "plug";
+        if (plugged[mode] != plug) {
+            QueueInterfaceNotifications(mode, plug);
+        }
+        plugged[mode] = plug;
     } else if (command == "firmware") {
         keyboard.SetFirmwareVersion(
             static_cast<std::uint16_t>(std::strtoul(argument.c_str(), nullptr, 16)));
@@ -222,6 +230,7 @@ void Bus::ResetLocked() {
     for (int mode = 0; mode < 3; ++mode) {
         if (plugged[mode]) {
             ++generation[mode];
+            QueueInterfaceNotifications(mode, false);
         }
     }
     plugged = {};

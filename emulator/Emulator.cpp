@@ -1,6 +1,8 @@
 #include "emulator/Emulator.h"
 #include "emulator/Bus.h"
 
+#include "emulator/Announcer.h"
+
 namespace emulator {
 
 void Reset() {
@@ -9,20 +11,63 @@ void Reset() {
     bus.ResetLocked();
 }
 
+namespace {
+
+std::mutex listenerMutex; // guards listener
+InterfaceListener listener;
+
+void Announce(Mode mode, bool arrival) {
+    QueueInterfaceNotifications(static_cast<int>(mode), arrival);
+    InterfaceListener current;
+    {
+        std::lock_guard lock(listenerMutex);
+        current = listener;
+    }
+    if (!current) {
+        return;
+    }
+    for (const Interface& interface : AllInterfaces()) {
+        if (interface.mode == static_cast<int>(mode)) {
+            current(arrival, interface.path);
+        }
+    }
+}
+
+} // namespace
+
+void SetInterfaceListener(InterfaceListener newListener) {
+    std::lock_guard lock(listenerMutex);
+    listener = std::move(newListener);
+}
+
 void Plug(Mode mode) {
     Bus& bus = TheBus();
-    std::lock_guard lock(bus.mutex);
-    bus.plugged[static_cast<int>(mode)] = true;
+    bool changed = false;
+    {
+        std::lock_guard lock(bus.mutex);
+        changed = !bus.plugged[static_cast<int>(mode)];
+        bus.plugged[static_cast<int>(mode)] = true;
+    }
+    if (changed) {
+        Announce(mode, true);
+    }
 }
 
 void Unplug(Mode mode) {
     Bus& bus = TheBus();
-    std::lock_guard lock(bus.mutex);
     const int index = static_cast<int>(mode);
-    if (bus.plugged[index]) {
-        ++bus.generation[index];
+    bool changed = false;
+    {
+        std::lock_guard lock(bus.mutex);
+        changed = bus.plugged[index];
+        if (changed) {
+            ++bus.generation[index];
+        }
+        bus.plugged[index] = false;
     }
-    bus.plugged[index] = false;
+    if (changed) {
+        Announce(mode, false);
+    }
 }
 
 bool IsPlugged(Mode mode) {

@@ -35,6 +35,12 @@ struct Report {
 // failures, empty report list. Handles opened before stay valid objects but are dead.
 void Reset();
 
+// Called after a Plug or Unplug that changed the mode's state, once for each of the mode's
+// interfaces with its path, as the system announces device interfaces coming and going. It
+// runs on the thread that plugged, outside the emulator's lock.
+using InterfaceListener = std::function<void(bool arrival, const std::string& path)>;
+void SetInterfaceListener(InterfaceListener listener);
+
 void Plug(Mode mode);
 void Unplug(Mode mode);
 bool IsPlugged(Mode mode);
