@@ -32,7 +32,8 @@ int main() {
     }
     std::filesystem::remove(target);
     std::sort(rates.begin(), rates.end());
-    std::printf("download throughput, 20 MB from 127.0.0.1: median %.1f MB/s (min %.1f, max %.1f)\n",
-                rates[rates.size() / 2], rates.front(), rates.back());
+    std::printf(
+        "download throughput, 20 MB from 127.0.0.1: median %.1f MB/s (min %.1f, max %.1f)\n",
+        rates[rates.size() / 2], rates.front(), rates.back());
     return 0;
 }

@@ -6,12 +6,11 @@
 
 #include <dbt.h>
 
-#include <condition_variable>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 namespace emulator {
@@ -29,10 +28,12 @@ struct Notification {
     std::wstring path;
 };
 
-// Lock order: the bus lock, then this one.
+// Lock order: the bus lock, then this one. The thread waits on a plain Windows event and is
+// a plain Windows thread: the process may end while it waits, and ending a thread inside the
+// threads library's own condition wait can hang the library's clean-up at process exit.
 struct Outbox {
     std::mutex mutex;
-    std::condition_variable signal;
+    HANDLE signal = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     std::deque<Notification> pending;
 };
 
@@ -83,7 +84,7 @@ void Deliver(const Notification& notification) {
 // Applies the control file every few milliseconds, so plugging from outside is seen while
 // the program is idle, and delivers queued notifications outside every emulator lock: the
 // windows' handlers may call hidapi themselves.
-void Run() {
+[[noreturn]] void Run() {
     Outbox& outbox = TheOutbox();
     for (;;) {
         {
@@ -91,10 +92,10 @@ void Run() {
             std::lock_guard lock(bus.mutex);
             bus.PollControl();
         }
+        WaitForSingleObject(outbox.signal, static_cast<DWORD>(kControlPoll.count()));
         std::deque<Notification> batch;
         {
-            std::unique_lock lock(outbox.mutex);
-            outbox.signal.wait_for(lock, kControlPoll, [&] { return !outbox.pending.empty(); });
+            std::lock_guard lock(outbox.mutex);
             batch.swap(outbox.pending);
         }
         for (const Notification& notification : batch) {
@@ -114,12 +115,16 @@ void QueueInterfaceNotifications(int mode, bool arrival) {
                 {arrival, std::wstring(interface.path.begin(), interface.path.end())});
         }
     }
-    outbox.signal.notify_one();
+    SetEvent(outbox.signal);
 }
 
 void StartAnnouncer() {
     static std::once_flag started;
-    std::call_once(started, [] { std::thread(Run).detach(); });
+    std::call_once(started, [] {
+        HANDLE thread = CreateThread(
+            nullptr, 0, [](LPVOID) -> DWORD { Run(); }, nullptr, 0, nullptr);
+        CloseHandle(thread);
+    });
 }
 
 } // namespace emulator

@@ -55,7 +55,7 @@ TEST(EmulatorNotifications, ControlFilePlugReachesTopLevelWindows) {
     }
     std::ofstream(control, std::ios::app) << "plug 0\nunplug 0\n";
 
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (notifications.size() < 8 && std::chrono::steady_clock::now() < deadline) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

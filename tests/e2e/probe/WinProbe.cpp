@@ -2,6 +2,7 @@
 //   winprobe state NAME     prints "visible=1 iconic=0 foreground=1 width=1280 height=720"
 //   winprobe minimize NAME  minimises the window
 //   winprobe close NAME     asks the window to close
+//   winprobe hold           keeps a hidden window, and with it Wine's desktop, until killed
 // NAME is the window property the program tags its main window with. Exit code 2: no window.
 
 #include <windows.h>
@@ -24,8 +25,17 @@ HWND FindTaggedWindow(const wchar_t* name) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc == 2 && std::wstring(argv[1]) == L"hold") {
+        CreateWindowExW(0, L"STATIC", L"winprobe hold", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                        nullptr, nullptr);
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            DispatchMessageW(&msg);
+        }
+        return 0;
+    }
     if (argc != 3) {
-        std::fputs("usage: winprobe state|minimize|close NAME\n", stderr);
+        std::fputs("usage: winprobe state|minimize|close NAME, or winprobe hold\n", stderr);
         return 1;
     }
     const std::wstring command = argv[1];
