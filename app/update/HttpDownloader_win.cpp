@@ -3,17 +3,12 @@
 #include "app/core/FilePath.h"
 #include "app/core/TextCodec.h"
 #include "app/update/DownloadProgress.h"
+#include "app/update/InternetReader.h"
 
 #include <wininet.h>
 
-#include <algorithm>
-#include <chrono>
-#include <condition_variable>
-#include <deque>
 #include <fstream>
 #include <memory>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -23,24 +18,19 @@ constexpr wchar_t kAcceptHeader[] = L"Accept: */*\r\n\r\n";
 constexpr DWORD kRequestFlags =
     INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE;
 
-struct HandleCloser {
-    void operator()(HINTERNET handle) const { InternetCloseHandle(handle); }
-};
-using Handle = std::unique_ptr<void, HandleCloser>;
-
 void SetTimeouts(HINTERNET handle, DWORD connectMs, DWORD receiveMs) {
     InternetSetOptionW(handle, INTERNET_OPTION_CONNECT_TIMEOUT, &connectMs, sizeof connectMs);
     InternetSetOptionW(handle, INTERNET_OPTION_SEND_TIMEOUT, &receiveMs, sizeof receiveMs);
     InternetSetOptionW(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, &receiveMs, sizeof receiveMs);
 }
 
-Handle OpenInternet(DWORD connectMs, DWORD receiveMs) {
+InternetHandle OpenInternet(DWORD connectMs, DWORD receiveMs) {
     DWORD state = 0;
     InternetGetConnectedState(&state, 0);
     const DWORD access = (state & INTERNET_CONNECTION_PROXY)
                              ? INTERNET_OPEN_TYPE_PRECONFIG
                              : INTERNET_OPEN_TYPE_PRECONFIG_WITH_NO_AUTOPROXY;
-    Handle internet(InternetOpenW(kUserAgent, access, nullptr, nullptr, 0));
+    InternetHandle internet(InternetOpenW(kUserAgent, access, nullptr, nullptr, 0));
     if (internet) {
         SetTimeouts(internet.get(), connectMs, receiveMs);
     }
@@ -48,8 +38,9 @@ Handle OpenInternet(DWORD connectMs, DWORD receiveMs) {
 }
 
 // Opens the address; an answer other than success counts as a failure to open.
-Handle OpenAddress(HINTERNET internet, const std::wstring& url, DWORD connectMs, DWORD receiveMs) {
-    Handle request(
+InternetHandle OpenAddress(HINTERNET internet, const std::wstring& url, DWORD connectMs,
+                           DWORD receiveMs) {
+    InternetHandle request(
         InternetOpenUrlW(internet, url.c_str(), kAcceptHeader, DWORD(-1), kRequestFlags, 0));
     if (!request) {
         return nullptr;
@@ -76,106 +67,6 @@ std::uint64_t ContentLength(HINTERNET request) {
     return std::wcstoull(text, nullptr, 10);
 }
 
-// Not every WinINet honours the receive limit while a read waits (Wine's does not), and a
-// waiting read cannot be interrupted there either. So a helper thread reads ahead into a short
-// queue and the transfer waits on the queue with the limit. A reader still waiting when the
-// transfer ends is left behind with the handles, which it closes once its read returns.
-class TimedReader {
-public:
-    enum class Result { Data, Failed, TimedOut };
-
-    TimedReader(Handle& internet, Handle& request, DWORD limitMs)
-        : m_internet(internet), m_request(request), m_limit(std::chrono::milliseconds(limitMs)),
-          m_shared(std::make_shared<Shared>()),
-          m_thread(ReadAhead, m_shared, internet.get(), request.get()) {}
-
-    ~TimedReader() {
-        std::unique_lock<std::mutex> lock(m_shared->mutex);
-        if (m_shared->ended) {
-            lock.unlock();
-            m_thread.join();
-            return;
-        }
-        m_shared->abandoned = true;
-        m_request.release();
-        m_internet.release();
-        m_shared->changed.notify_all();
-        m_thread.detach();
-    }
-
-    TimedReader(const TimedReader&) = delete;
-    TimedReader& operator=(const TimedReader&) = delete;
-
-    // The next block, or an empty one (read = 0) at the end of the data.
-    Result Read(std::vector<char>& block, DWORD& read) {
-        std::unique_lock<std::mutex> lock(m_shared->mutex);
-        if (!m_shared->changed.wait_for(
-                lock, m_limit, [&] { return !m_shared->blocks.empty() || m_shared->ended; })) {
-            return Result::TimedOut;
-        }
-        if (!m_shared->blocks.empty()) {
-            block.swap(m_shared->blocks.front());
-            m_shared->blocks.pop_front();
-            m_shared->changed.notify_all();
-            read = static_cast<DWORD>(block.size());
-            return Result::Data;
-        }
-        read = 0;
-        return m_shared->failed ? Result::Failed : Result::Data;
-    }
-
-private:
-    static constexpr size_t kBlocksAhead = 64;
-
-    struct Shared {
-        std::mutex mutex;
-        std::condition_variable changed;
-        std::deque<std::vector<char>> blocks;
-        bool ended = false; // end of data or a failed read
-        bool failed = false;
-        bool abandoned = false;
-    };
-
-    static void ReadAhead(std::shared_ptr<Shared> shared, HINTERNET internet, HINTERNET request) {
-        for (;;) {
-            {
-                std::unique_lock<std::mutex> lock(shared->mutex);
-                shared->changed.wait(lock, [&] {
-                    return shared->blocks.size() < kBlocksAhead || shared->abandoned;
-                });
-                if (shared->abandoned) {
-                    break;
-                }
-            }
-            std::vector<char> block(DownloadProgress::kBlockBytes);
-            DWORD count = 0;
-            const BOOL ok =
-                InternetReadFile(request, block.data(), static_cast<DWORD>(block.size()), &count);
-            std::lock_guard<std::mutex> lock(shared->mutex);
-            if (shared->abandoned) {
-                break;
-            }
-            if (!ok || count == 0) {
-                shared->failed = !ok;
-                shared->ended = true;
-                shared->changed.notify_all();
-                return;
-            }
-            block.resize(count);
-            shared->blocks.push_back(std::move(block));
-            shared->changed.notify_all();
-        }
-        InternetCloseHandle(request);
-        InternetCloseHandle(internet);
-    }
-
-    Handle& m_internet;
-    Handle& m_request;
-    const std::chrono::milliseconds m_limit;
-    std::shared_ptr<Shared> m_shared;
-    std::thread m_thread;
-};
-
 } // namespace
 
 void HttpDownloader::SetTimeouts(DWORD connectMs, DWORD receiveMs) {
@@ -185,11 +76,11 @@ void HttpDownloader::SetTimeouts(DWORD connectMs, DWORD receiveMs) {
 
 int HttpDownloader::FetchText(const std::wstring& url, std::wstring& text) {
     m_running = true;
-    Handle internet = OpenInternet(m_connectMs, m_receiveMs);
+    InternetHandle internet = OpenInternet(m_connectMs, m_receiveMs);
     if (!internet) {
         return 0;
     }
-    Handle request = OpenAddress(internet.get(), url, m_connectMs, m_receiveMs);
+    InternetHandle request = OpenAddress(internet.get(), url, m_connectMs, m_receiveMs);
     if (!request) {
         return -1;
     }
@@ -235,12 +126,12 @@ int HttpDownloader::DownloadFile(const std::wstring& url, const std::wstring& pa
     m_running = true;
     progress.Report(0);
 
-    Handle internet = OpenInternet(m_connectMs, m_receiveMs);
+    InternetHandle internet = OpenInternet(m_connectMs, m_receiveMs);
     if (!internet) {
         return remember(0);
     }
     progress.Report(2);
-    Handle request = OpenAddress(internet.get(), url, m_connectMs, m_receiveMs);
+    InternetHandle request = OpenAddress(internet.get(), url, m_connectMs, m_receiveMs);
     if (!request) {
         return remember(-1);
     }
