@@ -1,5 +1,6 @@
 #include "app/store/ExchangeFiles.h"
 
+#include "app/core/FilePath.h"
 #include "app/core/TextCodec.h"
 #include "app/store/ProfileStore.h"
 #include "app/store/XmlDocument.h"
@@ -21,11 +22,6 @@ constexpr int kNoMacroSelectedText = 540;
 constexpr int kNoMacroSelectedTitle = 541;
 constexpr int kTooManyProfilesText = 295;
 constexpr int kTooManyProfilesTitle = 65;
-
-std::filesystem::path ToPath(const std::wstring& path) {
-    const std::string utf8 = WideToUtf8(path);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 // Decimal like "%d" wrote it; anything else (absent, not a number, out of range) reads as 0.
 int ReadNumber(const XmlDocument& doc, const wchar_t* name) {
@@ -84,12 +80,12 @@ bool SaveInPlace(const XmlDocument& doc, const std::wstring& path) {
     const std::wstring temporary = path + L".partial";
     std::error_code error;
     if (!doc.SaveFile(temporary)) {
-        std::filesystem::remove(ToPath(temporary), error);
+        std::filesystem::remove(PathFromWide(temporary), error);
         return false;
     }
-    std::filesystem::rename(ToPath(temporary), ToPath(path), error);
+    std::filesystem::rename(PathFromWide(temporary), PathFromWide(path), error);
     if (error) {
-        std::filesystem::remove(ToPath(temporary), error);
+        std::filesystem::remove(PathFromWide(temporary), error);
         return false;
     }
     return true;
@@ -361,7 +357,7 @@ bool ExchangeCommands::ImportProfile() {
     std::wstring path;
     std::error_code error;
     if (!m_host.ChooseOpenFile(kImportProfileFilter, path) ||
-        !std::filesystem::is_regular_file(ToPath(path), error)) {
+        !std::filesystem::is_regular_file(PathFromWide(path), error)) {
         return false;
     }
     ImportedProfile imported;
@@ -408,7 +404,7 @@ bool ExchangeCommands::ImportMacro() {
     std::wstring path;
     std::error_code error;
     if (!m_host.ChooseOpenFile(kImportMacroFilter, path) ||
-        !std::filesystem::is_regular_file(ToPath(path), error)) {
+        !std::filesystem::is_regular_file(PathFromWide(path), error)) {
         return false;
     }
     MacroInfo imported;

@@ -1,5 +1,6 @@
 #include "app/store/ProfileStore.h"
 
+#include "app/core/FilePath.h"
 #include "app/core/TextCodec.h"
 
 #include <sqlite3.h>
@@ -62,11 +63,6 @@ constexpr std::pair<const wchar_t*, const wchar_t*> kDefaultConfig[] = {
     {L"customlight_run", L"0"}, {L"gamemode", L"0"},        {L"disable_alttab", L"0"},
     {L"disable_altf4", L"0"},   {L"disable_win", L"0"},
 };
-
-std::filesystem::path ToPath(const std::wstring& path) {
-    const std::string utf8 = WideToUtf8(path);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 ProfileRecord ReadProfile(const SQLiteStatement& row) {
     return {row.GetInt(0), row.GetText(1), row.GetText(3), row.GetInt(4), row.GetInt(2)};
@@ -175,7 +171,7 @@ bool ProfileStore::Open(const std::wstring& folder, std::wstring_view keyboardNa
     }
     m_path = utf8;
     std::error_code ignored;
-    std::filesystem::create_directories(ToPath(path).parent_path(), ignored);
+    std::filesystem::create_directories(PathFromWide(path).parent_path(), ignored);
     m_opened = CreateSchema();
     return m_opened;
 }
@@ -226,11 +222,11 @@ bool ProfileStore::DeleteDatabaseFile(const std::wstring& folder, std::wstring_v
         return false;
     }
     std::error_code error;
-    std::filesystem::remove(ToPath(path), error);
+    std::filesystem::remove(PathFromWide(path), error);
     // A journal left by an interrupted transaction belongs to the deleted file and must not
     // be played back into the next one.
-    std::filesystem::remove(ToPath(path + L"-journal"), error);
-    return !std::filesystem::exists(ToPath(path), error);
+    std::filesystem::remove(PathFromWide(path + L"-journal"), error);
+    return !std::filesystem::exists(PathFromWide(path), error);
 }
 
 bool ProfileStore::IsOpen() const {

@@ -1,5 +1,6 @@
 #include "app/update/PackageUnpacker.h"
 
+#include "app/core/FilePath.h"
 #include "app/core/TextCodec.h"
 
 #include <minizip/unzip.h>
@@ -202,10 +203,9 @@ UnpackResult UnpackPackage(const std::filesystem::path& package,
             return UnpackResult::Failed;
         }
         // Names that are not UTF-8 (old archivers store their code page) still give a path.
-        std::string relative = WideToUtf8(Utf8ToWide(entry.name));
-        std::replace(relative.begin(), relative.end(), '\\', '/');
-        const std::filesystem::path target =
-            workFolder / std::filesystem::path(std::u8string(relative.begin(), relative.end()));
+        std::wstring relative = Utf8ToWide(entry.name);
+        std::replace(relative.begin(), relative.end(), L'\\', L'/');
+        const std::filesystem::path target = workFolder / PathFromWide(relative);
         if (IsSeparator(entry.name.back())) {
             std::filesystem::create_directories(target, error);
         } else {
