@@ -2,6 +2,7 @@
 #include "app/device/DriverlessQuillpad.h"
 #include "app/device/FilterMonitor.h"
 #include "app/device/Quillpad.h"
+#include "tests/XdotoolInput.h"
 
 #include <windows.h>
 
@@ -82,24 +83,6 @@ private:
     }
 };
 
-// Focuses the test window on the X display and types keys into it there, as a real keyboard
-// would (not flagged as injected).
-bool TypeWithXdotool(const std::wstring& keys) {
-    std::wstring line = L"start.exe /unix /usr/bin/xdotool search --name " +
-                        std::wstring(WindowTitle) + L" windowfocus --sync key --delay 40 " + keys;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return false;
-    }
-    WaitForSingleObject(process.hProcess, 5000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
-}
-
 TEST(DriverlessQuillpad, KeyboardReportsReachTheFocusedWindow) {
     KeyWindow window;
     DriverlessQuillpad channel;
@@ -159,7 +142,7 @@ TEST(DriverlessFilter, SwallowsWatchedKeysAndReportsThem) {
         HidUsbFilter::FilterMonitor monitor(filter);
         monitor.AddProxy(&log, EventLog::OnKey, 0);
         ASSERT_TRUE(monitor.ApplyKeyTable({4})); // A
-        ASSERT_TRUE(TypeWithXdotool(L"a b"));
+        ASSERT_TRUE(TypeWithXdotool(WindowTitle, L"a b"));
         ASSERT_TRUE(window.PumpUntil([&] { return log.Count() >= 2; }));
         ASSERT_TRUE(window.PumpUntil(
             [&] { return window.Received(WM_KEYUP, 'C') && window.Received(WM_KEYUP, 'B'); }));

@@ -1,6 +1,7 @@
 #include "app/input/KeyHook.h"
 #include "app/input/MacroRecorder.h"
 #include "app/input/RecorderSystem.h"
+#include "tests/XdotoolInput.h"
 
 #include <windows.h>
 
@@ -93,24 +94,6 @@ struct RecordingWindow {
     std::vector<int> typed;
 };
 
-// Focuses the test window on the X display and types keys into it there, as a real keyboard
-// would.
-bool TypeWithXdotool(const std::wstring& keys) {
-    std::wstring line = L"start.exe /unix /usr/bin/xdotool search --name " +
-                        std::wstring(WindowTitle) + L" windowfocus --sync key --delay 40 " + keys;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return false;
-    }
-    WaitForSingleObject(process.hProcess, 5000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
-}
-
 TEST(KeyHook, RecordsTypedKeysAndKeepsThemFromTheWindow) {
     RecordingWindow window;
     window.recorder.StartRecording(DelayMode::Measured, 10);
@@ -120,7 +103,7 @@ TEST(KeyHook, RecordsTypedKeysAndKeepsThemFromTheWindow) {
         hook.AddTarget(window.window);
         ASSERT_TRUE(hook.IsInstalled());
         ASSERT_EQ(hook.Targets().size(), 1u);
-        ASSERT_TRUE(TypeWithXdotool(L"a KP_Enter Home Control_R"));
+        ASSERT_TRUE(TypeWithXdotool(WindowTitle, L"a KP_Enter Home Control_R"));
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
         while (!RecordedRelease(window.sink.records, 163) &&
                std::chrono::steady_clock::now() < end) {
@@ -148,7 +131,7 @@ TEST(KeyHook, RecordsTypedKeysAndKeepsThemFromTheWindow) {
     EXPECT_TRUE(window.typed.empty());
 
     // Without the hook keys reach the window again.
-    ASSERT_TRUE(TypeWithXdotool(L"b"));
+    ASSERT_TRUE(TypeWithXdotool(WindowTitle, L"b"));
     window.Pump(std::chrono::milliseconds(300));
     EXPECT_EQ(window.typed, std::vector<int>{'B'});
 }
@@ -157,7 +140,7 @@ TEST(RawKeyInput, KeyCaptureNamesTheNextKey) {
     RecordingWindow window;
     ASSERT_TRUE(RegisterRawKeyInput(window.window));
     window.recorder.StartKeyCapture();
-    ASSERT_TRUE(TypeWithXdotool(L"Shift_L"));
+    ASSERT_TRUE(TypeWithXdotool(WindowTitle, L"Shift_L"));
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
     while (window.sink.captured.empty() && std::chrono::steady_clock::now() < end) {
         window.Pump(std::chrono::milliseconds(10));
