@@ -1,5 +1,7 @@
 #include "toolkit/core/ControlFactory.h"
 
+#include "toolkit/controls/ButtonFactory.h"
+
 #include <cwchar>
 
 namespace OrvixUI {
@@ -31,18 +33,18 @@ const ControlClass kClasses[] = {
     {L"MProgress", true, true, nullptr},
     {L"MSlider", true, true, nullptr},
     {L"MLevelCtrl", true, true, nullptr},
-    {L"MButton", true, true, nullptr},
-    {L"CImageButton", true, true, nullptr},
-    {L"CTextButton", true, true, nullptr},
-    {L"CCheckButton", true, true, nullptr},
-    {L"CRadioButton", true, true, nullptr},
-    {L"CColorButton", true, true, nullptr},
-    {L"MSpinButton", true, true, nullptr},
-    {L"CSpinButton", true, true, nullptr},
-    {L"CSwitchButton", true, true, nullptr},
-    {L"CIconButton", true, true, nullptr},
-    {L"CTimerButton", true, true, nullptr},
-    {L"CHelpButton", true, true, nullptr},
+    {L"MButton", true, true, button_factory::CreateMButton},
+    {L"CImageButton", true, true, button_factory::CreateImageButton},
+    {L"CTextButton", true, true, button_factory::CreateTextButton},
+    {L"CCheckButton", true, true, button_factory::CreateCheckButton},
+    {L"CRadioButton", true, true, button_factory::CreateRadioButton},
+    {L"CColorButton", true, true, button_factory::CreateColorButton},
+    {L"MSpinButton", true, true, button_factory::CreateMSpinButton},
+    {L"CSpinButton", true, true, button_factory::CreateSpinButton},
+    {L"CSwitchButton", true, true, button_factory::CreateSwitchButton},
+    {L"CIconButton", true, true, button_factory::CreateIconButton},
+    {L"CTimerButton", true, true, button_factory::CreateTimerButton},
+    {L"CHelpButton", true, true, button_factory::CreateHelpButton},
     {L"MEdit", true, true, nullptr},
     {L"MRichEdit", true, true, nullptr},
     {L"MEditEx", true, true, nullptr},

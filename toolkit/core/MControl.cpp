@@ -488,6 +488,7 @@ UINT MControl::GetTooltipCtrlID() { return 0; }
 
 std::vector<MControl*>& MControl::GetControls() { return m_controls; }
 std::vector<MControl*>& MControl::GetAreaControls() { return m_areaControls; }
+std::recursive_mutex& MControl::GetControlLock() { return m_controlLock; }
 
 void MControl::AddControl(MControl* child) {
     if (!child) {

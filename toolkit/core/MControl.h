@@ -121,6 +121,8 @@ public:
 
     std::vector<MControl*>& GetControls();
     std::vector<MControl*>& GetAreaControls();
+    // Held while the ordinary child list is walked from outside the control.
+    std::recursive_mutex& GetControlLock();
     // Appends an owned child; it gets this control's manager.
     void AddControl(MControl* child);
     void AddAreaControl(MControl* child);

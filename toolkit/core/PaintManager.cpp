@@ -198,6 +198,7 @@ void PaintManager::ClearAllControls() {
 }
 
 std::vector<MControl*>& PaintManager::GetControls() { return m_controls; }
+std::recursive_mutex& PaintManager::GetControlLock() { return m_controlLock; }
 
 void PaintManager::ForgetControl(MControl* control) {
     if (m_hover == control) {

@@ -63,6 +63,8 @@ public:
     void ClearControls();
     void ClearAllControls();
     std::vector<MControl*>& GetControls();
+    // Held while the control list is walked from outside the manager.
+    std::recursive_mutex& GetControlLock();
     // Drops every reference to a control that is being destroyed.
     void ForgetControl(MControl* control);
 

@@ -1,0 +1,101 @@
+#include "toolkit/controls/CIconButton.h"
+
+#include "toolkit/controls/ButtonGroup.h"
+
+namespace OrvixUI {
+
+CIconButton::CIconButton(MObject* parent, UINT id, const RECT& rect, const wchar_t* title,
+                         BOOL visible, BOOL enabled)
+    : MButton(parent, id, rect, title, visible, enabled) {}
+
+const wchar_t* CIconButton::GetClassNameW() { return L"IconButton"; }
+
+BOOL CIconButton::GetCheck() const { return m_check; }
+
+BOOL CIconButton::SetCheck(BOOL check) {
+    if (!m_enabled) {
+        return m_check;
+    }
+    const BOOL value = check ? TRUE : FALSE;
+    if (value != m_check) {
+        SetControlCheck(value);
+        if (m_check) {
+            ResetGroupCheck();
+        }
+    }
+    return m_check;
+}
+
+void CIconButton::SetControlCheck(BOOL check) {
+    m_check = check ? TRUE : FALSE;
+    m_state = m_enabled ? kNormal : kDisabled;
+    UpdateControl(FALSE, FALSE);
+}
+
+void CIconButton::ResetGroupCheck() { UncheckGroup(*this); }
+void CIconButton::SetGroupName(const wchar_t* name) { m_group = name ? name : L""; }
+const wchar_t* CIconButton::GetGroupName() const { return m_group.c_str(); }
+
+void CIconButton::SetDownState(BOOL down) {
+    const BOOL value = down ? TRUE : FALSE;
+    if (value != m_down) {
+        m_down = value;
+        UpdateControl(FALSE, FALSE);
+    }
+}
+
+void CIconButton::SetTips(const wchar_t* title, const wchar_t* text, const wchar_t* extra) {
+    m_tipTitle = title ? title : L"";
+    m_tipText = text ? text : L"";
+    m_tipExtra = extra ? extra : L"";
+    UpdateTooltip();
+}
+
+void CIconButton::SetShowTips(BOOL show) {
+    m_showTips = show ? TRUE : FALSE;
+    UpdateTooltip();
+}
+
+// The tip rides on the control's tooltip: shown on hover by the control routing.
+void CIconButton::UpdateTooltip() {
+    std::wstring tip;
+    if (m_showTips) {
+        for (const std::wstring* line : {&m_tipTitle, &m_tipText, &m_tipExtra}) {
+            if (!line->empty()) {
+                tip += tip.empty() ? L"" : L"\n";
+                tip += *line;
+            }
+        }
+    }
+    SetTooltip(tip.c_str());
+}
+
+int CIconButton::ShownSlice() const {
+    if (m_state == kDisabled) {
+        return kDisabled;
+    }
+    return m_check || m_down ? kPressed : m_state;
+}
+
+BOOL CIconButton::OnControlLButtonUp(UINT flags, POINT point) {
+    if (m_enabled && m_state == kPressed && ::PtInRect(&m_rect, point)) {
+        m_check = TRUE;
+        ResetGroupCheck();
+    }
+    return MButton::OnControlLButtonUp(flags, point);
+}
+
+void CIconButton::DrawStateSlice(HDC dc, const RECT& slice, int state) {
+    Gdiplus::Graphics graphics(dc);
+    DrawBackgroundFrame(graphics, slice, state);
+    const bool hasText = !m_title.empty() && !IsRectEmpty(&m_textRect);
+    const int shift = state == kPressed ? 1 : 0;
+    DrawIcon(graphics, slice, m_iconFrameCount >= 4 ? state : 0, shift, shift);
+    if (hasText) {
+        RECT box = TextBox(slice);
+        OffsetRect(&box, shift, shift);
+        DrawButtonTitle(graphics, box, state == kDisabled ? 0xFF808080 : m_textColor);
+    }
+}
+
+} // namespace OrvixUI

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "toolkit/controls/MButton.h"
+
+#include <string>
+
+namespace OrvixUI {
+
+// A checkable icon button: a click checks it and unchecks the other icon buttons of its
+// group; a checked (or held-down) button shows its pressed look. It may show a tip with a
+// title, a text and an extra line while the pointer is over it.
+class ORVIXUI_API CIconButton : public MButton {
+public:
+    CIconButton(MObject* parent, UINT id, const RECT& rect, const wchar_t* title, BOOL visible,
+                BOOL enabled);
+
+    const wchar_t* GetClassNameW() override;
+    BOOL GetCheck() const;
+    // Only while enabled; checking it unchecks the group. Returns the check state.
+    BOOL SetCheck(BOOL check);
+    // Sets the check and the look without touching the group.
+    void SetControlCheck(BOOL check);
+    void ResetGroupCheck();
+    void SetGroupName(const wchar_t* name);
+    const wchar_t* GetGroupName() const;
+    // Keeps the pressed look while set, whatever the check.
+    void SetDownState(BOOL down);
+    void SetTips(const wchar_t* title, const wchar_t* text, const wchar_t* extra);
+    void SetShowTips(BOOL show);
+
+protected:
+    int ShownSlice() const override;
+    void DrawStateSlice(HDC dc, const RECT& slice, int state) override;
+    BOOL OnControlLButtonUp(UINT flags, POINT point) override;
+
+private:
+    void UpdateTooltip();
+
+    BOOL m_check = FALSE;
+    BOOL m_down = FALSE;
+    BOOL m_showTips = FALSE;
+    std::wstring m_group;
+    std::wstring m_tipTitle;
+    std::wstring m_tipText;
+    std::wstring m_tipExtra;
+};
+
+} // namespace OrvixUI
