@@ -107,8 +107,9 @@ TEST_F(ButtonGallery, ACheckedBoxShowsItsCheckedFrameAndTitle) {
         }
         const RECT& rect = box->GetRect();
         const int middle = (rect.top + rect.bottom) / 2;
-        EXPECT_TRUE(Near(buffer.Rgb(rect.left + 3, middle), 0x00B4FF, 10))
-            << std::hex << buffer.Rgb(rect.left + 3, middle);
+        // Inside the box, clear of the tick.
+        EXPECT_TRUE(Near(buffer.Rgb(rect.left + 4, middle + 4), 0x00B4FF, 10))
+            << std::hex << buffer.Rgb(rect.left + 4, middle + 4);
         EXPECT_GT(LightPixels(buffer, RECT{rect.left + 26, rect.top, rect.right, rect.bottom}), 10);
         return;
     }

@@ -297,7 +297,7 @@ TEST(ButtonStates, LevelTilesActLikeRadioButtons) {
     EXPECT_TRUE(tile->GetCheck());
     EXPECT_FALSE(other->GetCheck());
     other->SetCheck(TRUE);
-    Play(host, [&] { return tile->GetState(); }, {{Do::Key, '2', 1, {{70, 7, 0, 1}}}});
+    Play(host, [&] { return tile->GetState(); }, {{Do::Key, '2', 0, {{70, 7, 0, 1}}}});
     EXPECT_FALSE(other->GetCheck());
     tile->SetDPIValue(-5);
     EXPECT_EQ(tile->GetDPIValue(), 0);

@@ -14,15 +14,62 @@ int FrameFor(int state, int frameCount) {
     return state % frameCount;
 }
 
+namespace {
+
+void DrawPiece(Gdiplus::Graphics& graphics, Gdiplus::Image* image,
+               const Gdiplus::ImageAttributes& attributes, int srcX, int srcY, int srcW, int srcH,
+               int x, int y, int w, int h) {
+    if (srcW <= 0 || srcH <= 0 || w <= 0 || h <= 0) {
+        return;
+    }
+    graphics.DrawImage(image, Gdiplus::Rect(x, y, w, h), srcX, srcY, srcW, srcH, Gdiplus::UnitPixel,
+                       &attributes);
+}
+
+} // namespace
+
+// The stretched pieces go first, each reaching one pixel under its fixed neighbours, and the
+// corners last: stretching may leave the first or last column of a piece unpainted, and the
+// overlap keeps that seam from showing what lies beneath the button.
 void DrawStripFrame(Gdiplus::Graphics& graphics, Gdiplus::Image* image, int frameWidth,
                     int frameHeight, int frame, const RECT& dest, int corner) {
     if (!image || frameWidth <= 0 || frameHeight <= 0) {
         return;
     }
     const int destWidth = dest.right - dest.left, destHeight = dest.bottom - dest.top;
-    const int limit = std::min({frameWidth, frameHeight, destWidth, destHeight}) / 2;
-    MRender::DrawImageFrame(graphics, image, dest, frame * frameWidth, 0, frameWidth, frameHeight,
-                            std::clamp(corner, 0, std::max(limit, 0)));
+    const int limit = std::max(std::min({frameWidth, frameHeight, destWidth, destHeight}) / 2, 0);
+    const int c = std::clamp(corner, 0, limit);
+    const int sx = frame * frameWidth, sy = 0;
+    const int midSrcW = frameWidth - 2 * c, midSrcH = frameHeight - 2 * c;
+    const int L = dest.left, T = dest.top, R = dest.right, B = dest.bottom;
+    const int midW = destWidth - 2 * c, midH = destHeight - 2 * c;
+    const int lap = c > 0 ? 1 : 0;
+
+    Gdiplus::ImageAttributes attributes;
+    attributes.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+    const auto oldMode = graphics.GetInterpolationMode();
+    const auto oldOffset = graphics.GetPixelOffsetMode();
+    graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
+    graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+
+    DrawPiece(graphics, image, attributes, sx + c, sy + c, midSrcW, midSrcH, L + c - lap,
+              T + c - lap, midW + 2 * lap, midH + 2 * lap);
+    DrawPiece(graphics, image, attributes, sx + c, sy, midSrcW, c, L + c - lap, T, midW + 2 * lap,
+              c);
+    DrawPiece(graphics, image, attributes, sx + c, sy + frameHeight - c, midSrcW, c, L + c - lap,
+              B - c, midW + 2 * lap, c);
+    DrawPiece(graphics, image, attributes, sx, sy + c, c, midSrcH, L, T + c - lap, c,
+              midH + 2 * lap);
+    DrawPiece(graphics, image, attributes, sx + frameWidth - c, sy + c, c, midSrcH, R - c,
+              T + c - lap, c, midH + 2 * lap);
+    DrawPiece(graphics, image, attributes, sx, sy, c, c, L, T, c, c);
+    DrawPiece(graphics, image, attributes, sx + frameWidth - c, sy, c, c, R - c, T, c, c);
+    DrawPiece(graphics, image, attributes, sx, sy + frameHeight - c, c, c, L, B - c, c, c);
+    DrawPiece(graphics, image, attributes, sx + frameWidth - c, sy + frameHeight - c, c, c, R - c,
+              B - c, c, c);
+
+    graphics.SetInterpolationMode(oldMode);
+    graphics.SetPixelOffsetMode(oldOffset);
 }
 
 void DrawFrameAt(Gdiplus::Graphics& graphics, Gdiplus::Image* image, int frameWidth,

@@ -141,7 +141,7 @@ void PlainButtons(Builder& make) {
 template <typename T>
 void CheckLooks(Builder& make, const wchar_t* className, const wchar_t* image) {
     for (int slice = 0; slice < 8; ++slice) {
-        auto* box = make.Make<T>(className, 118, 24, slice < 4 ? L"Off" : L"On");
+        auto* box = make.Make<T>(className, 100, 24, slice < 4 ? L"Off" : L"On");
         if (!box) {
             continue;
         }
