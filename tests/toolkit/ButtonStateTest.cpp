@@ -166,6 +166,38 @@ TEST(ButtonStates, CheckBoxTogglesOnReleaseAndByKey) {
     EXPECT_EQ(box->GetState(), 0);
 }
 
+TEST(ButtonStates, HotKeysNeedTheirExactModifiers) {
+    HostWindow host;
+    auto* box = Create<CCheckButton>(host, L"CCheckButton", 12);
+    auto* radio = Create<CRadioButton>(host, L"CRadioButton", 13);
+    ASSERT_NE(box, nullptr);
+    ASSERT_NE(radio, nullptr);
+    box->SetHotKey('B', VK_CONTROL);
+    radio->SetHotKey('R', VK_SHIFT);
+    struct Case {
+        MControl* control;
+        UINT vk, modifiers;
+        BOOL consumed;
+        std::vector<Note> notes;
+    };
+    const Case cases[] = {
+        {box, 'B', 0, FALSE, {}},
+        {box, 'B', VK_SHIFT, FALSE, {}},
+        {box, 'B', VK_CONTROL, TRUE, {{12, 7, 0, 1}}},
+        {box, VK_SPACE, 0, FALSE, {}},
+        {radio, 'R', VK_MENU, FALSE, {}},
+        {radio, 'R', VK_SHIFT, TRUE, {{13, 7, 0, 1}}},
+        {radio, 'R', VK_SHIFT, TRUE, {{13, 7, 0, 1}}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.control->OnKeyDown(c.vk, 1, c.modifiers), c.consumed)
+            << c.vk << " with " << c.modifiers;
+        EXPECT_EQ(host.recorder().Take(), c.notes);
+    }
+    EXPECT_TRUE(box->GetCheck());
+    EXPECT_TRUE(radio->GetCheck());
+}
+
 TEST(ButtonStates, RadioGroupsFollowListClassAndName) {
     HostWindow host;
     auto* first = Create<CRadioButton>(host, L"CRadioButton", 20);
@@ -211,6 +243,19 @@ TEST(ButtonStates, RadioGroupsFollowListClassAndName) {
     EXPECT_TRUE(first->GetCheck()) << "SetControlCheck leaves the group alone";
     first->SetCheck(FALSE);
     EXPECT_TRUE(second->GetCheck()) << "unchecking one does not uncheck the others";
+
+    // Top-level buttons whose parent is a container share the window's list.
+    auto* top = dynamic_cast<CRadioButton*>(host.manager().CreateControl(
+        panel, L"CRadioButton", 24, RECT{10, 250, 100, 280}, L"E", 1, 1));
+    auto* topOther = dynamic_cast<CRadioButton*>(host.manager().CreateControl(
+        panel, L"CRadioButton", 25, RECT{110, 250, 190, 280}, L"F", 1, 1));
+    ASSERT_TRUE(top && topOther);
+    top->SetGroupName(L"top");
+    topOther->SetGroupName(L"top");
+    top->SetCheck(TRUE);
+    topOther->SetCheck(TRUE);
+    EXPECT_FALSE(top->GetCheck());
+    EXPECT_TRUE(nested->GetCheck());
 
     first->SetEnabled(FALSE);
     Play(host, [&] { return first->GetState(); }, {{Do::Key, 'R', 3, {}}});

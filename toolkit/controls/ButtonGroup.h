@@ -8,8 +8,8 @@
 namespace OrvixUI {
 
 // Calls visit for every control in the same list as `self`: the parent's children when the
-// parent is a control, otherwise the window's top-level controls. The list is held locked
-// meanwhile. Not exported.
+// parent is a control that holds it, otherwise the window's top-level controls. The list is
+// held locked meanwhile. Not exported.
 void ForEachSibling(MControl& self, const std::function<void(MControl&)>& visit);
 
 // The group rule of radio, colour, icon and level buttons: every other member of the list
