@@ -51,6 +51,25 @@ TEST(SpinButton, ArrowsStepWithinTheRangeAndReportEachChange) {
     EXPECT_EQ(s.Changes(), 2u);
 }
 
+TEST(SpinButton, HoldingAnArrowRepeatsUntilTheRelease) {
+    SpinHost s;
+    ASSERT_NE(s.spin, nullptr);
+    s.host.Send(WM_MOUSEMOVE, 0, At(kUpX, kY));
+    s.host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(kUpX, kY));
+    EXPECT_EQ(s.spin->GetCurValue(), 1);
+    const UINT timer = s.host.manager().GetTimerID(s.spin, MSpinButton::kRepeatTimer);
+    ASSERT_NE(timer, 0u);
+    for (int tick = 0; tick < 3; ++tick) {
+        s.host.Send(WM_TIMER, timer, 0);
+    }
+    EXPECT_EQ(s.spin->GetCurValue(), 4);
+    EXPECT_EQ(s.Changes(), 4u);
+    s.host.Send(WM_LBUTTONUP, 0, At(kUpX, kY));
+    s.host.Send(WM_TIMER, timer, 0);
+    EXPECT_EQ(s.spin->GetCurValue(), 4) << "the release stops the repeat";
+    EXPECT_EQ(s.Changes(), 0u);
+}
+
 TEST(SpinButton, RangeAndValueClampsHold) {
     SpinHost s;
     ASSERT_NE(s.spin, nullptr);

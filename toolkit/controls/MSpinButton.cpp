@@ -94,7 +94,7 @@ void MSpinButton::SetArrowStates(int up, int down) {
 
 void MSpinButton::SetControlEnabled(BOOL enabled) {
     MPanel::SetControlEnabled(enabled);
-    m_pressedArrow = 0;
+    StopRepeat();
     m_edit.clear();
     m_upState = m_downState = m_enabled ? 0 : 3;
 }
@@ -128,13 +128,17 @@ BOOL MSpinButton::OnControlLButtonDown(UINT, POINT point) {
     if (::PtInRect(&layout.up, point)) {
         m_pressedArrow = 1;
         SetArrowStates(2, 0);
-        CommitEdit();
-        StepBy(1);
     } else if (::PtInRect(&layout.down, point)) {
         m_pressedArrow = -1;
         SetArrowStates(0, 2);
-        CommitEdit();
-        StepBy(-1);
+    } else {
+        return TRUE;
+    }
+    CommitEdit();
+    StepBy(m_pressedArrow);
+    if (m_manager) {
+        m_repeating = false;
+        m_manager->SetTimer(this, kRepeatTimer, kRepeatDelay);
     }
     return TRUE;
 }
@@ -143,9 +147,32 @@ BOOL MSpinButton::OnControlLButtonUp(UINT, POINT point) {
     if (!m_enabled) {
         return FALSE;
     }
-    m_pressedArrow = 0;
+    StopRepeat();
     const Layout layout = GetLayout();
     SetArrowStates(::PtInRect(&layout.up, point) ? 1 : 0, ::PtInRect(&layout.down, point) ? 1 : 0);
+    return TRUE;
+}
+
+void MSpinButton::StopRepeat() {
+    m_pressedArrow = 0;
+    m_repeating = false;
+    if (m_manager) {
+        m_manager->KillTimer(this, kRepeatTimer);
+    }
+}
+
+BOOL MSpinButton::OnControlTimer() {
+    if (m_pressedArrow == 0 || !m_enabled) {
+        StopRepeat();
+        return FALSE;
+    }
+    if (!m_repeating && m_manager) {
+        // A stopped timer restarts with the new period.
+        m_manager->KillTimer(this, kRepeatTimer);
+        m_manager->SetTimer(this, kRepeatTimer, kRepeatRate);
+        m_repeating = true;
+    }
+    StepBy(m_pressedArrow);
     return TRUE;
 }
 

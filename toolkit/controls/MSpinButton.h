@@ -13,6 +13,10 @@ namespace OrvixUI {
 class ORVIXUI_API MSpinButton : public MPanel {
 public:
     static constexpr int kMaxDigits = 10;
+    // Holding an arrow repeats its step: first after the delay, then at the rate.
+    static constexpr UINT kRepeatTimer = 1;
+    static constexpr UINT kRepeatDelay = 400;
+    static constexpr UINT kRepeatRate = 60;
 
     MSpinButton(MObject* parent, UINT id, const RECT& rect, BOOL visible, BOOL enabled);
 
@@ -51,12 +55,14 @@ protected:
     BOOL OnControlLButtonUp(UINT flags, POINT point) override;
     BOOL OnControlScroll(UINT kind, UINT direction, POINT point) override;
     BOOL OnControlKeyDown(UINT vk, UINT repeat, UINT modifiers) override;
+    BOOL OnControlTimer() override;
 
     // Moves the value by delta within the range; code 28 when it changed.
     void StepBy(int delta);
     // Takes the typed text (clamped into the range); code 28 when the value changed.
     void CommitEdit();
     void SetArrowStates(int up, int down);
+    void StopRepeat();
 
     int m_value = 0;
     int m_minimum = 0;
@@ -67,6 +73,7 @@ protected:
     int m_downState = 0;
     // 1 up, -1 down, 0 none.
     int m_pressedArrow = 0;
+    bool m_repeating = false;
     ImgResInfo* m_upImage = nullptr;
     ImgResInfo* m_downImage = nullptr;
 };
