@@ -3,6 +3,7 @@
 #include "toolkit/controls/CCheckButton.h"
 #include "toolkit/controls/CColorButton.h"
 #include "toolkit/controls/CIconButton.h"
+#include "toolkit/controls/CImageButton.h"
 #include "toolkit/controls/CRadioButton.h"
 #include "toolkit/controls/CSwitchButton.h"
 #include "toolkit/controls/DPIControl.h"
@@ -126,6 +127,28 @@ TEST(ButtonStates, PlainButtonsClickOnlyWhenReleasedInside) {
         button->SetEnabled(TRUE);
         EXPECT_EQ(button->GetState(), 0);
     }
+}
+
+TEST(ButtonStates, ImageButtonTipsPointAtTheChosenEdge) {
+    HostWindow host;
+    auto* button = Create<OrvixUI::CImageButton>(host, L"CImageButton", 15);
+    ASSERT_NE(button, nullptr);
+    EXPECT_STREQ(button->GetTooltip(), L"") << "no tip without a mode";
+    EXPECT_EQ(button->GetAirBladderAnchor().x, 0);
+    button->SetAlrBladderMode(OrvixUI::AIRBLADDER_MODE_RIGHT);
+    EXPECT_STREQ(button->GetTooltip(), L"Title");
+    POINT right = {130, 25};
+    ClientToScreen(host.hwnd(), &right);
+    EXPECT_EQ(button->GetAirBladderAnchor().x, right.x);
+    EXPECT_EQ(button->GetAirBladderAnchor().y, right.y);
+    button->SetAlrBladderMode(OrvixUI::AIRBLADDER_MODE_LEFT);
+    POINT left = {10, 25};
+    ClientToScreen(host.hwnd(), &left);
+    EXPECT_EQ(button->GetAirBladderAnchor().x, left.x);
+    button->SetTitle(L"");
+    EXPECT_STREQ(button->GetTooltip(), L"") << "an empty title shows nothing";
+    button->SetAlrBladderMode(7);
+    EXPECT_EQ(button->GetAlrBladderMode(), OrvixUI::AIRBLADDER_MODE_NONE);
 }
 
 TEST(ButtonStates, CheckBoxTogglesOnReleaseAndByKey) {

@@ -15,6 +15,16 @@ CImageButton::CImageButton(MObject* parent, UINT id, const RECT& rect, const wch
 void CImageButton::SetAlrBladderMode(int mode) {
     m_bladderMode =
         mode == AIRBLADDER_MODE_RIGHT || mode == AIRBLADDER_MODE_LEFT ? mode : AIRBLADDER_MODE_NONE;
+    UpdateTip();
+}
+
+void CImageButton::SetControlTitle(const wchar_t* text) {
+    MButton::SetControlTitle(text);
+    UpdateTip();
+}
+
+void CImageButton::UpdateTip() {
+    SetTooltip(m_bladderMode == AIRBLADDER_MODE_NONE ? L"" : m_title.c_str());
 }
 
 int CImageButton::GetAlrBladderMode() const { return m_bladderMode; }

@@ -13,7 +13,8 @@ enum AIRBLADDER_MODE {
 };
 
 // A button drawn from pictures only: each state's frame at its own size at the top-left, and
-// the icon's first frame over it. The title is not drawn; it is the bubble tip's text.
+// the icon's first frame over it. The title is not drawn; with a tip mode set it is shown as
+// the control's tip while the pointer is over it, and hidden when the pointer leaves.
 class ORVIXUI_API CImageButton : public MButton {
 public:
     CImageButton(MObject* parent, UINT id, const RECT& rect, const wchar_t* title, BOOL visible,
@@ -25,9 +26,12 @@ public:
     POINT GetAirBladderAnchor() const;
 
 protected:
+    void SetControlTitle(const wchar_t* text) override;
     void DrawStateSlice(HDC dc, const RECT& slice, int state) override;
 
 private:
+    void UpdateTip();
+
     int m_bladderMode = AIRBLADDER_MODE_NONE;
 };
 
