@@ -48,7 +48,9 @@ int LightPixels(const PixelBuffer& buffer, const RECT& rect) {
 class ButtonGallery : public ::testing::Test {
 protected:
     void SetUp() override {
-        gallery::BuildButtonSection(host.manager(), &host.recorder(), RECT{10, 10, 890, 590});
+        // Built as the gallery program lists it.
+        const gallery::Section section = {L"Buttons", gallery::BuildButtonSection};
+        section.build(host.manager(), &host.recorder(), RECT{10, 10, 890, 590});
         Paint();
     }
     void Paint() {
