@@ -1,5 +1,7 @@
 #include "toolkit/controls/CTimerButton.h"
 
+#include "toolkit/core/PaintManager.h"
+
 #include <algorithm>
 #include <string>
 
@@ -8,6 +10,14 @@ namespace OrvixUI {
 CTimerButton::CTimerButton(MObject* parent, UINT id, const RECT& rect, const wchar_t* title,
                            BOOL visible, BOOL enabled)
     : MButton(parent, id, rect, title, visible, enabled) {}
+
+// Leaves the shared timer before any member goes: the tick runs on the timer's thread, and
+// leaving waits for a tick in progress.
+CTimerButton::~CTimerButton() {
+    if (m_manager) {
+        m_manager->DeleteFSTimer(this);
+    }
+}
 
 ULONGLONG CTimerButton::Now() const { return GetTickCount64(); }
 

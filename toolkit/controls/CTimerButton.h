@@ -15,6 +15,7 @@ public:
 
     CTimerButton(MObject* parent, UINT id, const RECT& rect, const wchar_t* title, BOOL visible,
                  BOOL enabled);
+    ~CTimerButton() override;
 
     // 1 starts the countdown (only while enabled), 0 stops it without a notification.
     void SetRun(BOOL run);
