@@ -101,21 +101,26 @@ TEST_F(ButtonGallery, PlainButtonsShowTheFrameOfTheirStateAndTheirTitle) {
     }
 }
 
-TEST_F(ButtonGallery, ACheckedBoxShowsItsCheckedFrameAndTitle) {
+TEST_F(ButtonGallery, CheckedBoxesShowTheFrameOfTheirState) {
+    // The box fill of frames 4 to 7 of the theme's check strip, sampled clear of the tick.
+    const DWORD fills[4] = {0x00B4FF, 0x4CCBFF, 0x0A6E9C, 0x3A3D44};
+    int seen = 0;
     for (MControl* control : host.manager().GetControls()) {
         auto* box = dynamic_cast<OrvixUI::CCheckButton*>(control);
-        if (!box || box->IsClass(L"RadioButton") || box->GetState() != 4) {
+        if (!box || box->IsClass(L"RadioButton") || box->GetState() < 4) {
             continue;
         }
         const RECT& rect = box->GetRect();
         const int middle = (rect.top + rect.bottom) / 2;
-        // Inside the box, clear of the tick.
-        EXPECT_TRUE(Near(buffer.Rgb(rect.left + 4, middle + 4), 0x00B4FF, 10))
-            << std::hex << buffer.Rgb(rect.left + 4, middle + 4);
-        EXPECT_GT(LightPixels(buffer, RECT{rect.left + 26, rect.top, rect.right, rect.bottom}), 10);
-        return;
+        const DWORD pixel = buffer.Rgb(rect.left + 4, middle + 4);
+        EXPECT_TRUE(Near(pixel, fills[box->GetState() - 4], 10))
+            << "state " << box->GetState() << " got " << std::hex << pixel;
+        const RECT title = {rect.left + 26, rect.top, rect.right, rect.bottom};
+        EXPECT_EQ(LightPixels(buffer, title) > 10, box->GetState() != 7)
+            << "a title, grey when disabled";
+        ++seen;
     }
-    FAIL() << "the gallery has a checked box";
+    EXPECT_EQ(seen, 4);
 }
 
 TEST_F(ButtonGallery, SwatchesSwitchesAndTilesShowTheirColours) {
