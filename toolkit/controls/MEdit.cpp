@@ -164,7 +164,7 @@ void MEdit::SetEditFont(const wchar_t* face, int size, BOOL bold, BOOL underline
 void MEdit::SetEditBKColor(COLORREF color) {
     m_editBack = color;
     if (HWND hwnd = m_edit->GetHwnd()) {
-        InvalidateRect(hwnd, nullptr, TRUE);
+        ::InvalidateRect(hwnd, nullptr, TRUE);
     }
 }
 

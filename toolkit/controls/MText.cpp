@@ -7,9 +7,9 @@ namespace OrvixUI {
 
 namespace {
 
-Gdiplus::StringAlignment Align(int value, int centre, int far) {
+Gdiplus::StringAlignment Align(int value, int centre, int end) {
     return value == centre ? Gdiplus::StringAlignmentCenter
-           : value == far  ? Gdiplus::StringAlignmentFar
+           : value == end  ? Gdiplus::StringAlignmentFar
                            : Gdiplus::StringAlignmentNear;
 }
 
