@@ -10,6 +10,8 @@ CSliderPicture::CSliderPicture(MObject* parent, UINT id, const RECT& rect, BOOL 
     m_runTimer = TRUE;
 }
 
+CSliderPicture::~CSliderPicture() = default;
+
 void CSliderPicture::InitControl(PaintManager* manager) {
     if (m_registeredWith == manager) {
         return;

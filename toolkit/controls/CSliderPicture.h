@@ -21,6 +21,7 @@ public:
     static constexpr int kSteps = 100;
 
     CSliderPicture(MObject* parent, UINT id, const RECT& rect, BOOL visible, BOOL enabled);
+    ~CSliderPicture() override;
 
     void InitControl(PaintManager* manager) override;
     void DrawControl(HDC dc, const RECT& clip) override;

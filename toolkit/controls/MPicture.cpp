@@ -5,6 +5,8 @@ namespace OrvixUI {
 MPicture::MPicture(MObject* parent, UINT id, const RECT& rect, BOOL visible, BOOL enabled)
     : MControlFont(parent, id, rect, visible, enabled, TRUE) {}
 
+MPicture::~MPicture() = default;
+
 void MPicture::DrawControl(HDC dc, const RECT&) { DrawCachedStates(dc, 1, 0); }
 
 void MPicture::DrawStateSlice(HDC dc, const RECT& slice, int) {

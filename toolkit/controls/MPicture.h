@@ -10,6 +10,7 @@ namespace OrvixUI {
 class ORVIXUI_API MPicture : public MControlFont {
 public:
     MPicture(MObject* parent, UINT id, const RECT& rect, BOOL visible, BOOL enabled);
+    ~MPicture() override;
 
     void DrawControl(HDC dc, const RECT& clip) override;
     // 1, or 0 with the picture cleared when it cannot be loaded.

@@ -168,6 +168,18 @@ RECT MRichEdit::TextClientRect() const {
     return client;
 }
 
+void MRichEdit::SetTextFont(const wchar_t* name) {
+    MPanel::SetTextFont(name);
+    UpdateCharFormat();
+    NotifyProperty(TXTBIT_CHARFORMATCHANGE);
+}
+
+void MRichEdit::SetTextColor(DWORD color) {
+    MPanel::SetTextColor(color);
+    UpdateCharFormat();
+    NotifyProperty(TXTBIT_CHARFORMATCHANGE);
+}
+
 void MRichEdit::NotifyProperty(DWORD bit) {
     if (m_services) {
         m_services->OnTxPropertyBitsChange(bit, bit);

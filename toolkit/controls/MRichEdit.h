@@ -35,6 +35,9 @@ public:
     void DrawControl(HDC dc, const RECT& clip) override;
     void SetControlFocus(BOOL focus) override;
     LRESULT OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The text services' default character format follows the control's font and colour.
+    void SetTextFont(const wchar_t* name) override;
+    void SetTextColor(DWORD color) override;
 
     BOOL IsTextServicesReady() const;
     // A message to the text services; 0 without them.
