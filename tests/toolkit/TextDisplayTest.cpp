@@ -334,11 +334,14 @@ TEST(MText, BackgroundColourIsTakenOnlyWhenSwitchedOn) {
 TEST(MText, MarkIsDrawnInItsColourAfterTheTextBeforeIt) {
     HostWindow host;
     const RECT rect = {0, 0, 200, 24};
-    MText text(&host.recorder(), 1, rect, L"", TRUE);
-    text.SetMarkText(L"WWWW MMMM", L"MMMM", 0xFFFF0000, 0);
+    // Through the window, whose font cache holds the toolkit font.
+    auto* text = static_cast<MText*>(host.manager().CreateControl(&host.recorder(), L"MText", 1,
+                                                                  rect, L"", TRUE, TRUE));
+    ASSERT_NE(text, nullptr);
+    text->SetMarkText(L"WWWW MMMM", L"MMMM", 0xFFFF0000, 0);
     PixelBuffer buffer(200, 24);
     buffer.Fill(RGB(0, 0, 0));
-    text.Draw(buffer.dc(), rect);
+    text->Draw(buffer.dc(), rect);
     // White text first, the red mark after it, nothing red in the first part.
     EXPECT_TRUE(AnyNear(buffer, RECT{0, 0, 30, 24}, kWhite, 40));
     EXPECT_FALSE(AnyNear(buffer, RECT{0, 0, 30, 24}, kRed, 40));
