@@ -22,8 +22,7 @@ constexpr DWORD kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kYellow = 
 constexpr DWORD kGrey = 0x808080, kWhite = 0xFFFFFF, kBlack = 0x000000;
 
 // A control drawn alone into a black buffer, at a known place.
-template <typename Control>
-void Render(Control& control, PixelBuffer& buffer, const RECT& clip) {
+template <typename Control> void Render(Control& control, PixelBuffer& buffer, const RECT& clip) {
     control.Draw(buffer.dc(), clip);
 }
 
@@ -44,17 +43,35 @@ struct ModeCase {
 // The sample picture is 12 x 12: 4-pixel corners red (top-left), green (top-right), blue
 // (bottom-left), yellow (bottom-right), grey edges, white centre. The control is 40 x 30.
 const ModeCase kModes[] = {
-    {"normal, top left", SHOW_MODE_NORMAL, 0, 0,
+    {"normal, top left",
+     SHOW_MODE_NORMAL,
+     0,
+     0,
      {{0, 0, kRed}, {11, 11, kYellow}, {5, 5, kWhite}, {12, 12, kBlack}, {39, 29, kBlack}}},
-    {"normal, bottom right", SHOW_MODE_NORMAL, 2, 8,
+    {"normal, bottom right",
+     SHOW_MODE_NORMAL,
+     2,
+     8,
      {{28, 18, kRed}, {39, 29, kYellow}, {39, 18, kGreen}, {27, 17, kBlack}, {0, 0, kBlack}}},
-    {"normal, centred", SHOW_MODE_NORMAL, 1, 4,
+    {"normal, centred",
+     SHOW_MODE_NORMAL,
+     1,
+     4,
      {{14, 9, kRed}, {25, 20, kYellow}, {19, 14, kWhite}, {13, 8, kBlack}, {26, 21, kBlack}}},
-    {"tiled", SHOW_MODE_TILE, 0, 0,
+    {"tiled",
+     SHOW_MODE_TILE,
+     0,
+     0,
      {{0, 0, kRed}, {12, 0, kRed}, {36, 24, kRed}, {35, 23, kYellow}, {24, 12, kRed}}},
-    {"stretched", SHOW_MODE_STRETCH, 0, 0,
+    {"stretched",
+     SHOW_MODE_STRETCH,
+     0,
+     0,
      {{1, 1, kRed}, {38, 1, kGreen}, {1, 28, kBlue}, {38, 28, kYellow}, {20, 15, kWhite}}},
-    {"nine-patch", SHOW_MODE_FRAME, 0, 0,
+    {"nine-patch",
+     SHOW_MODE_FRAME,
+     0,
+     0,
      {{0, 0, kRed}, {39, 0, kGreen}, {0, 29, kBlue}, {39, 29, kYellow}, {20, 15, kWhite}}},
 };
 
@@ -77,14 +94,13 @@ TEST_P(PictureModes, DrawsTheSamplePictureWhereTheModeSays) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(MPicture, PictureModes, ::testing::ValuesIn(kModes),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name) {
-                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(MPicture, PictureModes, ::testing::ValuesIn(kModes), [](const auto& info) {
+    std::string name = info.param.name;
+    for (char& c : name) {
+        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    }
+    return name;
+});
 
 TEST(MPicture, MarginsAndCustomSourceRectangle) {
     HostWindow host;
@@ -335,8 +351,8 @@ TEST(MText, MarkIsDrawnInItsColourAfterTheTextBeforeIt) {
     HostWindow host;
     const RECT rect = {0, 0, 200, 24};
     // Through the window, whose font cache holds the toolkit font.
-    auto* text = static_cast<MText*>(host.manager().CreateControl(&host.recorder(), L"MText", 1,
-                                                                  rect, L"", TRUE, TRUE));
+    auto* text = static_cast<MText*>(
+        host.manager().CreateControl(&host.recorder(), L"MText", 1, rect, L"", TRUE, TRUE));
     ASSERT_NE(text, nullptr);
     text->SetMarkText(L"WWWW MMMM", L"MMMM", 0xFFFF0000, 0);
     PixelBuffer buffer(200, 24);

@@ -66,8 +66,8 @@ class EditFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         SetWindowTextW(host.hwnd(), kTitle);
-        edit = static_cast<MEdit*>(host.manager().CreateControl(
-            &host.recorder(), L"MEdit", kEditId, kEditRect, L"Search", TRUE, TRUE));
+        edit = static_cast<MEdit*>(host.manager().CreateControl(&host.recorder(), L"MEdit", kEditId,
+                                                                kEditRect, L"Search", TRUE, TRUE));
         ASSERT_NE(edit, nullptr);
         edit->SetImage(L"img_edit.png", 4);
     }
@@ -240,6 +240,42 @@ TEST_F(EditFixture, IconClickClosesTheEditorWithItsOwnCodes) {
     EXPECT_EQ(std::find(codes.begin(), codes.end(), 1u), codes.end());
     EXPECT_EQ(std::find(codes.begin(), codes.end(), 2u), codes.end());
     EXPECT_FALSE(IsWindowVisible(edit->GetEditWnd()));
+}
+
+TEST_F(EditFixture, TabFocusOpensTheEditorAndLosingFocusClosesIt) {
+    MSG tab = {host.hwnd(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(host.manager().PreTranslateMessage(&tab));
+    EXPECT_EQ(Codes(host.recorder().Take()), (std::vector<UINT>{30}));
+    EXPECT_EQ(edit->GetEditState(), 2);
+    EXPECT_TRUE(edit->IsEditFocused());
+    host.manager().SetFocusControl(nullptr);
+    EXPECT_EQ(Codes(host.recorder().Take()), (std::vector<UINT>{29, 29}));
+    EXPECT_EQ(edit->GetEditState(), 0);
+    EXPECT_FALSE(IsWindowVisible(edit->GetEditWnd()));
+}
+
+TEST_F(EditFixture, SpaceOnAFocusedClosedFieldActsAsAClick) {
+    edit->SetReadOnly(TRUE);
+    host.manager().SetFocusControl(edit);
+    host.recorder().Take();
+    SetFocus(host.hwnd());
+    host.Send(WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(Codes(host.recorder().Take()), (std::vector<UINT>{1, 2}));
+}
+
+TEST_F(EditFixture, InALayeredWindowTheEditorIsAnOwnedPopup) {
+    host.manager().SetLayeredWindow(TRUE);
+    Click(60, 35);
+    HWND native = edit->GetEditWnd();
+    ASSERT_NE(native, nullptr);
+    EXPECT_TRUE(GetWindowLongW(native, GWL_STYLE) & WS_POPUP);
+    EXPECT_EQ(GetWindow(native, GW_OWNER), host.hwnd());
+    RECT placed;
+    GetWindowRect(native, &placed);
+    POINT origin = {0, 0};
+    ClientToScreen(host.hwnd(), &origin);
+    EXPECT_EQ(placed.left, edit->GetTextRect().left + origin.x);
+    EXPECT_EQ(placed.top, edit->GetTextRect().top + origin.y);
 }
 
 TEST_F(EditFixture, DisabledOrReadOnlyDoesNotOpen) {

@@ -14,8 +14,8 @@ void DrawAreaFill(HDC dc, const RECT& rect, const AreaFill& fill) {
     if (width <= 0 || height <= 0) {
         return;
     }
-    const DWORD opaque = 0xFF000000 | (GetRValue(fill.color) << 16) |
-                         (GetGValue(fill.color) << 8) | GetBValue(fill.color);
+    const DWORD opaque = 0xFF000000 | (GetRValue(fill.color) << 16) | (GetGValue(fill.color) << 8) |
+                         GetBValue(fill.color);
     if (fill.from == 0 && fill.to == 0) {
         MRender::DrawColor(dc, inner, opaque);
         return;

@@ -115,11 +115,11 @@ void CGifPicture::DrawStateSlice(HDC dc, const RECT& slice, int) {
     Gdiplus::Graphics graphics(dc);
     graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
     graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
-    graphics.DrawImage(image,
-                       Gdiplus::Rect(slice.left, slice.top, slice.right - slice.left,
-                                     slice.bottom - slice.top),
-                       0, 0, static_cast<INT>(image->GetWidth()),
-                       static_cast<INT>(image->GetHeight()), Gdiplus::UnitPixel);
+    graphics.DrawImage(
+        image,
+        Gdiplus::Rect(slice.left, slice.top, slice.right - slice.left, slice.bottom - slice.top), 0,
+        0, static_cast<INT>(image->GetWidth()), static_cast<INT>(image->GetHeight()),
+        Gdiplus::UnitPixel);
 }
 
 } // namespace OrvixUI

@@ -118,8 +118,8 @@ void CPhotoFrame::DrawStateSlice(HDC dc, const RECT& slice, int state) {
     Gdiplus::Graphics graphics(dc);
     if (m_photoFrame && m_photoFrame->image) {
         const int frame = state < m_photoFrames ? state : 0;
-        const int width = FrameWidth(static_cast<int>(m_photoFrame->image->GetWidth()),
-                                     m_photoFrames);
+        const int width =
+            FrameWidth(static_cast<int>(m_photoFrame->image->GetWidth()), m_photoFrames);
         MRender::DrawImageFrame(graphics, m_photoFrame->image, slice, frame * width, 0, width,
                                 static_cast<int>(m_photoFrame->image->GetHeight()), kFrameCorner);
     }

@@ -2,8 +2,8 @@
 
 namespace OrvixUI {
 
-CTextArea::CTextArea(MObject* parent, UINT id, const RECT& rect, const wchar_t* title,
-                     BOOL visible, BOOL enabled)
+CTextArea::CTextArea(MObject* parent, UINT id, const RECT& rect, const wchar_t* title, BOOL visible,
+                     BOOL enabled)
     : MControlFont(parent, id, rect, visible, enabled, FALSE) {
     m_title = title ? title : L"";
 }

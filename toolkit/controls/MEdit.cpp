@@ -55,7 +55,8 @@ bool MEdit::AcceptsChar(wchar_t character) const {
 std::wstring MEdit::ReadWindowText() const {
     HWND hwnd = m_edit->GetHwnd();
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -178,8 +179,8 @@ void MEdit::SetTextRect(const RECT& rect) {
 }
 
 BOOL MEdit::SetIconImage(const wchar_t* fileName, int frameCount) {
-    ImgResInfo* icon = m_manager && fileName ? m_manager->AddImgResInfo(fileName, frameCount)
-                                             : nullptr;
+    ImgResInfo* icon =
+        m_manager && fileName ? m_manager->AddImgResInfo(fileName, frameCount) : nullptr;
     if (!icon) {
         return FALSE;
     }
@@ -400,11 +401,18 @@ void MEdit::SetStates(int editState, int iconState) {
     }
 }
 
+LRESULT MEdit::OnWindowMessage(UINT message, WPARAM, LPARAM) {
+    m_pressArriving = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK;
+    return 0;
+}
+
+// Focus from a press leaves the opening to the press: it knows whether the icon was hit, and
+// in a layered window the editor's popup takes the activation, which must not happen while
+// the window is still handing the press out.
 void MEdit::SetControlFocus(BOOL focus) {
     MControlFont::SetControlFocus(focus);
     if (focus) {
-        // A press on the icon focuses the field without opening the editor.
-        if (m_enabled && m_iconState != 1) {
+        if (m_enabled && !m_pressArriving) {
             SetStates(2, m_iconState);
             ShowEdit();
         }
@@ -443,6 +451,7 @@ BOOL MEdit::OnControlMouseMove(UINT, POINT point) {
 }
 
 BOOL MEdit::OnControlLButtonDown(UINT, POINT point) {
+    m_pressArriving = false;
     if (!m_enabled || !::PtInRect(&m_rect, point)) {
         return FALSE;
     }

@@ -27,6 +27,9 @@ public:
 
     void DrawControl(HDC dc, const RECT& clip) override;
     void SetControlFocus(BOOL focus) override;
+    // Notes whether a button press is on its way: a press opens the editor itself, after the
+    // focus has moved.
+    LRESULT OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The native window's text while it is open, else the stored text. Valid until the next
     // call.
@@ -119,6 +122,7 @@ private:
     int m_iconState = 0;
     HFONT m_editFont = nullptr;
     bool m_syncing = false;
+    bool m_pressArriving = false;
     std::unique_ptr<CEditWnd> m_edit;
 };
 

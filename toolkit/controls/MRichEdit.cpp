@@ -77,8 +77,8 @@ COLORREF ToColorRef(DWORD argb) {
 
 } // namespace
 
-MRichEdit::MRichEdit(MObject* parent, UINT id, const RECT& rect, const wchar_t* title,
-                     BOOL visible, BOOL enabled)
+MRichEdit::MRichEdit(MObject* parent, UINT id, const RECT& rect, const wchar_t* title, BOOL visible,
+                     BOOL enabled)
     : MPanel(parent, id, rect, visible, enabled), m_host(std::make_unique<RichEditHost>(*this)),
       m_state(enabled ? 0 : 3) {
     m_title = title ? title : L"";
@@ -190,8 +190,8 @@ void MRichEdit::NotifyProperty(DWORD bit) {
 void MRichEdit::UpdateCharFormat() {
     m_charFormat = {};
     m_charFormat.cbSize = sizeof m_charFormat;
-    m_charFormat.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE |
-                          CFM_CHARSET;
+    m_charFormat.dwMask =
+        CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_CHARSET;
     lstrcpynW(m_charFormat.szFaceName, m_fontFace.c_str(), LF_FACESIZE);
     m_charFormat.yHeight = m_fontSize * kTwipsPerPixel;
     m_charFormat.crTextColor = ToColorRef(m_textColor);
@@ -232,8 +232,8 @@ const wchar_t* MRichEdit::GetControlTitle() {
 // --- Operations ---
 
 long MRichEdit::StreamOut(int format, EDITSTREAM& stream) {
-    return static_cast<long>(
-        TxSendMessage(EM_STREAMOUT, static_cast<WPARAM>(format), reinterpret_cast<LPARAM>(&stream)));
+    return static_cast<long>(TxSendMessage(EM_STREAMOUT, static_cast<WPARAM>(format),
+                                           reinterpret_cast<LPARAM>(&stream)));
 }
 
 long MRichEdit::StreamIn(int format, EDITSTREAM& stream) {
@@ -274,8 +274,8 @@ BOOL MRichEdit::LoadRtf(const wchar_t* path) {
 }
 
 BOOL MRichEdit::SetIconImage(const wchar_t* fileName, int frameCount) {
-    ImgResInfo* icon = m_manager && fileName ? m_manager->AddImgResInfo(fileName, frameCount)
-                                             : nullptr;
+    ImgResInfo* icon =
+        m_manager && fileName ? m_manager->AddImgResInfo(fileName, frameCount) : nullptr;
     if (!icon) {
         return FALSE;
     }
@@ -344,8 +344,8 @@ const wchar_t* MRichEdit::GetLine(int line) {
     // EM_GETLINE reads the buffer's size from its first character.
     std::wstring text(std::max<size_t>(length, 1) + 1, L'\0');
     text[0] = static_cast<wchar_t>(std::min<size_t>(text.size(), 0xFFFF));
-    const auto copied = static_cast<size_t>(
-        TxSendMessage(EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(text.data())));
+    const auto copied = static_cast<size_t>(TxSendMessage(EM_GETLINE, static_cast<WPARAM>(line),
+                                                          reinterpret_cast<LPARAM>(text.data())));
     text.resize(std::min(copied, length));
     m_buffer = text;
     return m_buffer.c_str();
@@ -393,7 +393,7 @@ BOOL MRichEdit::SetDefaultCharFormat(CHARFORMAT2W& format) {
     format.cbSize = sizeof format;
     const BOOL done =
         TxSendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format)) ? TRUE
-                                                                                          : FALSE;
+                                                                                        : FALSE;
     UpdateControl(TRUE, FALSE);
     return done;
 }
@@ -478,8 +478,8 @@ BOOL MRichEdit::OnControlSetCursor(UINT flags, POINT point) {
     }
     const RECT client = TextClientRect();
     HDC dc = m_manager ? m_manager->GetPaintDC() : nullptr;
-    m_services->OnTxSetCursor(DVASPECT_CONTENT, -1, nullptr, nullptr, dc, nullptr, &client,
-                              point.x, point.y);
+    m_services->OnTxSetCursor(DVASPECT_CONTENT, -1, nullptr, nullptr, dc, nullptr, &client, point.x,
+                              point.y);
     return TRUE;
 }
 
@@ -555,10 +555,10 @@ void MRichEdit::DrawStateSlice(HDC dc, const RECT& slice, int state) {
         Gdiplus::Graphics graphics(dc);
         const int top = slice.top + (slice.bottom - slice.top - m_icon->frameHeight) / 2;
         const int width = FrameWidth(static_cast<int>(m_icon->image->GetWidth()), m_iconFrames);
-        graphics.DrawImage(m_icon->image,
-                           Gdiplus::Rect(slice.left + m_padding.left, top, width,
-                                         m_icon->frameHeight),
-                           0, 0, width, m_icon->frameHeight, Gdiplus::UnitPixel);
+        graphics.DrawImage(
+            m_icon->image,
+            Gdiplus::Rect(slice.left + m_padding.left, top, width, m_icon->frameHeight), 0, 0,
+            width, m_icon->frameHeight, Gdiplus::UnitPixel);
     }
     RECT client = TextClientRect();
     const std::wstring text = ReadText();
@@ -573,8 +573,8 @@ void MRichEdit::DrawStateSlice(HDC dc, const RECT& slice, int state) {
     }
     if (!m_services) {
         OffsetRect(&client, dx, dy);
-        MRender::DrawTextW(dc, client, text.c_str(),
-                           state == 3 ? kGrey : ToColorRef(m_textColor), GetGDIFont(),
+        MRender::DrawTextW(dc, client, text.c_str(), state == 3 ? kGrey : ToColorRef(m_textColor),
+                           GetGDIFont(),
                            DT_LEFT | DT_NOPREFIX |
                                (m_multiLine ? DT_WORDBREAK | DT_EDITCONTROL
                                             : DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS));

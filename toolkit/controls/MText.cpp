@@ -3,6 +3,8 @@
 #include "toolkit/core/ImageCache.h"
 #include "toolkit/core/MRender.h"
 
+#include <cmath>
+
 namespace OrvixUI {
 
 namespace {
@@ -20,6 +22,19 @@ Gdiplus::RectF ToRectF(int x, int y, int width, int height) {
 
 Gdiplus::PointF ToPointF(int x, int y) {
     return Gdiplus::PointF(static_cast<Gdiplus::REAL>(x), static_cast<Gdiplus::REAL>(y));
+}
+
+// The advance of the text, trailing spaces included: the bounds of the glyph outlines would
+// drop the space before a mark and run the two parts together.
+int MeasureWidth(Gdiplus::Graphics& graphics, const Gdiplus::Font& font,
+                 const Gdiplus::StringFormat& format, const std::wstring& text) {
+    if (text.empty()) {
+        return 0;
+    }
+    Gdiplus::RectF bounds;
+    graphics.MeasureString(text.c_str(), static_cast<INT>(text.size()), &font,
+                           Gdiplus::PointF(0, 0), &format, &bounds);
+    return static_cast<int>(std::ceil(bounds.Width));
 }
 
 } // namespace
@@ -114,8 +129,8 @@ void MText::DrawStateSlice(HDC dc, const RECT& slice, int) {
         return;
     }
     const size_t start = m_markStart < 0 ? 0 : static_cast<size_t>(m_markStart);
-    const size_t at = m_mark.empty() || start > m_title.size() ? std::wstring::npos
-                                                                : m_title.find(m_mark, start);
+    const size_t at =
+        m_mark.empty() || start > m_title.size() ? std::wstring::npos : m_title.find(m_mark, start);
     if (at == std::wstring::npos) {
         DrawPlain(graphics, slice, x0);
     } else {
@@ -128,10 +143,10 @@ void MText::DrawPlain(Gdiplus::Graphics& graphics, const RECT& slice, int x0) {
     format.SetAlignment(Align(m_hAlign, 1, 2));
     format.SetLineAlignment(m_multiLine && m_vCenter ? Gdiplus::StringAlignmentCenter
                                                      : Align(m_vAlign, 4, 8));
-    format.SetFormatFlags(m_multiLine ? Gdiplus::StringFormatFlagsNoClip |
-                                            Gdiplus::StringFormatFlagsMeasureTrailingSpaces
-                                      : Gdiplus::StringFormatFlagsNoWrap |
-                                            Gdiplus::StringFormatFlagsMeasureTrailingSpaces);
+    format.SetFormatFlags(
+        m_multiLine
+            ? Gdiplus::StringFormatFlagsNoClip | Gdiplus::StringFormatFlagsMeasureTrailingSpaces
+            : Gdiplus::StringFormatFlagsNoWrap | Gdiplus::StringFormatFlagsMeasureTrailingSpaces);
     const int width = slice.right - slice.left, height = slice.bottom - slice.top;
     Gdiplus::Font* font = GetTextDrawFont();
     if (m_shadow) {
@@ -152,15 +167,14 @@ void MText::DrawMarked(Gdiplus::Graphics& graphics, const RECT& slice, int x0, s
     format.SetFormatFlags(Gdiplus::StringFormatFlagsNoWrap |
                           Gdiplus::StringFormatFlagsMeasureTrailingSpaces);
     Gdiplus::Font* font = GetTextDrawFont();
-    const int beforeWidth = before.empty() ? 0 : MRender::GetTextBounds(*font, format, before.c_str()).cx;
-    const int markWidth = MRender::GetTextBounds(*font, format, m_mark.c_str()).cx;
+    const int beforeWidth = MeasureWidth(graphics, *font, format, before);
+    const int markWidth = MeasureWidth(graphics, *font, format, m_mark);
     const int x = slice.left + x0, y = slice.top;
     const int markX = x + beforeWidth + 2, afterX = x + beforeWidth + markWidth + 4;
     if (m_shadow) {
         Gdiplus::SolidBrush shadow{Gdiplus::Color(m_shadowColor)};
         graphics.DrawString(before.c_str(), -1, font, ToPointF(x + 1, y + 1), &format, &shadow);
-        graphics.DrawString(m_mark.c_str(), -1, font, ToPointF(markX + 1, y + 1), &format,
-                            &shadow);
+        graphics.DrawString(m_mark.c_str(), -1, font, ToPointF(markX + 1, y + 1), &format, &shadow);
     }
     Gdiplus::SolidBrush text{Gdiplus::Color(m_textColor)};
     Gdiplus::SolidBrush mark{Gdiplus::Color(m_markColor)};

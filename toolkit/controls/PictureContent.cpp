@@ -44,9 +44,9 @@ bool PictureContent::LoadFile(const wchar_t* fileName, int frameCount) {
 }
 
 bool PictureContent::LoadResource(UINT resourceId, const wchar_t* resourceType, int frameCount) {
-    bool loaded = Take(
-        MRender::LoadImageFromIDResource(resourceId, resourceType, Manager::GetInstance()),
-        frameCount);
+    bool loaded =
+        Take(MRender::LoadImageFromIDResource(resourceId, resourceType, Manager::GetInstance()),
+             frameCount);
     if (loaded) {
         m_info.resourceId = resourceId;
     }

@@ -7,12 +7,12 @@ namespace OrvixUI {
 
 // How a picture fills its control.
 enum enumShowMode {
-    SHOW_MODE_NORMAL = 0,  // the first frame at its own size, placed by the alignment
-    SHOW_MODE_TILE = 1,    // the first frame tiled from the top-left corner
-    SHOW_MODE_STRETCH = 2, // the first frame stretched to the whole control
-    SHOW_MODE_FRAME = 3,   // nine-patch with equal corners
+    SHOW_MODE_NORMAL = 0,    // the first frame at its own size, placed by the alignment
+    SHOW_MODE_TILE = 1,      // the first frame tiled from the top-left corner
+    SHOW_MODE_STRETCH = 2,   // the first frame stretched to the whole control
+    SHOW_MODE_FRAME = 3,     // nine-patch with equal corners
     SHOW_MODE_FRAME_MID = 4, // nine-patch with four margins
-    SHOW_MODE_CUSTOM = 5,  // a source rectangle of the image stretched to the whole control
+    SHOW_MODE_CUSTOM = 5,    // a source rectangle of the image stretched to the whole control
 };
 
 // A picture owned by one control (loaded directly, not shared through the image cache) and the

@@ -30,17 +30,16 @@ Control* Create(PaintManager& manager, MObject* parent, const wchar_t* className
 }
 
 void BuildTexts(PaintManager& manager, MObject* parent, const RECT& area) {
-    Create<MText>(manager, parent, L"MText", kTextPlain, Cell(area, 8, 8, 184, 20),
-                  L"Static text");
-    auto* marked = Create<MText>(manager, parent, L"MText", kTextMarked,
-                                 Cell(area, 8, 30, 184, 20), L"");
+    Create<MText>(manager, parent, L"MText", kTextPlain, Cell(area, 8, 8, 184, 20), L"Static text");
+    auto* marked =
+        Create<MText>(manager, parent, L"MText", kTextMarked, Cell(area, 8, 30, 184, 20), L"");
     marked->SetMarkText(L"Firmware 1.07 ready", L"1.07", 0xFFED801B, 0);
     auto* back = Create<MText>(manager, parent, L"MText", kTextBack, Cell(area, 8, 52, 184, 20),
                                L"With background");
     back->SetAlignment(1);
     back->EnableTextBack(TRUE, 0xFF1E3A5F);
-    auto* shadow = Create<MText>(manager, parent, L"MText", kTextShadow,
-                                 Cell(area, 8, 74, 184, 20), L"With shadow");
+    auto* shadow = Create<MText>(manager, parent, L"MText", kTextShadow, Cell(area, 8, 74, 184, 20),
+                                 L"With shadow");
     shadow->EnableShadow(TRUE);
 }
 
@@ -80,8 +79,8 @@ void BuildAreas(PaintManager& manager, MObject* parent, const RECT& area) {
                                  Cell(area, 104, 104, 88, 40), nullptr);
     opaque->SetTransparent(0, 0, RGB(0x20, 0x60, 0xA0));
     opaque->SetFrame(TRUE, 0xFF00B4FF, 1);
-    auto* text = new CTextArea(parent, kTextArea, Cell(area, 208, 104, 184, 40), L"Text area",
-                               TRUE, TRUE);
+    auto* text =
+        new CTextArea(parent, kTextArea, Cell(area, 208, 104, 184, 40), L"Text area", TRUE, TRUE);
     manager.AddControl(text);
     text->SetTransparent(20, 80, RGB(0x00, 0xB4, 0xFF));
     text->SetAlignment(1, 4);
@@ -92,13 +91,13 @@ void BuildEdits(PaintManager& manager, MObject* parent, const RECT& area) {
                               L"Type a name");
     tip->SetImage(L"img_edit.png", 4);
     tip->SetIconImage(L"img_edit_clear.png", 4);
-    auto* text = Create<MEdit>(manager, parent, L"MEdit", kEditText,
-                               Cell(area, 208, 152, 184, 30), L"");
+    auto* text =
+        Create<MEdit>(manager, parent, L"MEdit", kEditText, Cell(area, 208, 152, 184, 30), L"");
     text->SetImage(L"img_edit.png", 4);
     text->SetNumberOnly(TRUE);
     text->SetTitle(L"2048");
-    auto* password = Create<MEdit>(manager, parent, L"MEdit", kEditPassword,
-                                   Cell(area, 8, 190, 184, 30), L"");
+    auto* password =
+        Create<MEdit>(manager, parent, L"MEdit", kEditPassword, Cell(area, 8, 190, 184, 30), L"");
     password->SetImage(L"img_edit.png", 4);
     password->EnablePassWord(TRUE);
     password->SetPassWordChar(L'*');
@@ -110,11 +109,11 @@ void BuildEdits(PaintManager& manager, MObject* parent, const RECT& area) {
     auto* rich = Create<MRichEdit>(manager, parent, L"MRichEdit", kRichEdit,
                                    Cell(area, 8, 228, 120, 30), L"Rich text");
     rich->SetTextColor(0xFFFFFFFF);
-    auto* ex = Create<MEditEx>(manager, parent, L"MEditEx", kEditEx,
-                               Cell(area, 136, 228, 120, 30), L"");
+    auto* ex =
+        Create<MEditEx>(manager, parent, L"MEditEx", kEditEx, Cell(area, 136, 228, 120, 30), L"");
     ex->SetTipInfo(L"Framed");
-    auto* logon = new CLogonEdit(parent, kLogonEdit, Cell(area, 264, 228, 128, 30), L"", TRUE,
-                                 TRUE);
+    auto* logon =
+        new CLogonEdit(parent, kLogonEdit, Cell(area, 264, 228, 128, 30), L"", TRUE, TRUE);
     manager.AddControl(logon);
     logon->SetIconImage(L"img_edit_clear.png", 4);
     logon->SetTipInfo(L"User name");
