@@ -6,6 +6,7 @@
 #include "toolkit/controls/CSliderPicture.h"
 #include "toolkit/controls/MPicture.h"
 #include "toolkit/controls/MText.h"
+#include "toolkit/core/MPanel.h"
 
 #include <gtest/gtest.h>
 
@@ -376,6 +377,60 @@ TEST(MText, StartsDisabledAndLetsPressesThrough) {
     host.Send(WM_LBUTTONUP, 0, At(50, 50));
     auto notes = host.recorder().Take();
     EXPECT_NE(std::find(notes.begin(), notes.end(), Note{3, 1, 0, 0}), notes.end());
+}
+
+// --- Creation by class name ---
+
+struct ByName {
+    const wchar_t* name;
+    // What the control's enabled state is when the call asks for a disabled one.
+    BOOL enabledWhenAskedDisabled;
+};
+
+const ByName kByName[] = {
+    {L"CArea", TRUE},        {L"MText", FALSE},          {L"MPicture", FALSE},
+    {L"CPhotoFrame", FALSE}, {L"CSliderPicture", FALSE}, {L"CGifPicture", FALSE},
+    {L"MEdit", FALSE},       {L"MRichEdit", FALSE},      {L"MEditEx", FALSE},
+};
+
+TEST(TextControlFactory, CreatesEachClassAtBothLevels) {
+    HostWindow host;
+    MPanel* panel = new MPanel(&host.recorder(), 900, RECT{0, 0, 300, 200}, TRUE, TRUE);
+    host.manager().AddControl(panel);
+    UINT id = 100;
+    for (const ByName& entry : kByName) {
+        MControl* top = host.manager().CreateControl(&host.recorder(), entry.name, ++id,
+                                                     RECT{0, 0, 50, 20}, L"t", TRUE, FALSE);
+        ASSERT_NE(top, nullptr) << static_cast<const void*>(entry.name);
+        EXPECT_EQ(top->IsEnabled(), entry.enabledWhenAskedDisabled);
+        EXPECT_EQ(top->GetManager(), &host.manager());
+        MControl* inner =
+            panel->CreateControl(entry.name, ++id, RECT{0, 0, 50, 20}, L"t", TRUE, TRUE);
+        ASSERT_NE(inner, nullptr);
+        EXPECT_EQ(host.manager().GetControl(id), inner);
+    }
+    // MText starts disabled whatever the call says.
+    MControl* text = host.manager().CreateControl(&host.recorder(), L"MText", ++id,
+                                                  RECT{0, 0, 50, 20}, L"t", TRUE, TRUE);
+    EXPECT_FALSE(text->IsEnabled());
+}
+
+TEST(CGifPicture, RegistersOnceOnTheSharedTimerInsideAPanel) {
+    HostWindow host;
+    const UINT timer = host.manager().SetMTimer(60000);
+    MPanel* panel = new MPanel(&host.recorder(), 900, RECT{0, 0, 300, 200}, TRUE, TRUE);
+    host.manager().AddControl(panel);
+    auto* gif = static_cast<CGifPicture*>(
+        panel->CreateControl(L"CGifPicture", 7, RECT{0, 0, 32, 32}, nullptr, TRUE, TRUE));
+    ASSERT_NE(gif, nullptr);
+    // The panel hands its manager to its children again whenever it gets one.
+    panel->SetManager(&host.manager());
+    ASSERT_TRUE(gif->SetImage(L"img_busy.gif", 1));
+    ASSERT_TRUE(gif->SetRunState(TRUE, 0));
+    for (int i = 0; i < 5; ++i) {
+        host.manager().OnMTimer(timer);
+    }
+    EXPECT_EQ(gif->GetCurrentFrame(), 1) << "one tick per tick, not one per registration";
 }
 
 // --- The gallery section ---

@@ -331,5 +331,27 @@ TEST(MRichEdit, HoldsAndEditsTextThroughTheTextServices) {
     EXPECT_STREQ(rich->GetLine(0), L"1234");
 }
 
+TEST(MRichEdit, TakesTypedCharactersWhileFocused) {
+    HostWindow host;
+    auto* rich = static_cast<MRichEdit*>(host.manager().CreateControl(
+        &host.recorder(), L"MRichEdit", 60, RECT{10, 10, 210, 40}, L"", TRUE, TRUE));
+    ASSERT_NE(rich, nullptr);
+    if (!rich->IsTextServicesReady()) {
+        GTEST_SKIP() << "no windowless text services on this system";
+    }
+    host.Send(WM_CHAR, L'q', 0);
+    EXPECT_STREQ(rich->GetTitle(), L"") << "not focused: the key is not the edit's";
+    host.Send(WM_MOUSEMOVE, 0, At(50, 25));
+    host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(50, 25));
+    host.Send(WM_LBUTTONUP, 0, At(50, 25));
+    host.recorder().Take();
+    ASSERT_TRUE(rich->IsFocused());
+    host.Send(WM_CHAR, L'o', 0);
+    host.Send(WM_CHAR, L'k', 0);
+    EXPECT_STREQ(rich->GetTitle(), L"ok");
+    const auto codes = Codes(host.recorder().Take());
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), 26u), 2);
+}
+
 } // namespace
 } // namespace toolkit_test
