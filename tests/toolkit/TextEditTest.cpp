@@ -349,6 +349,8 @@ TEST(MRichEdit, TakesTypedCharactersWhileFocused) {
     host.Send(WM_CHAR, L'o', 0);
     host.Send(WM_CHAR, L'k', 0);
     EXPECT_STREQ(rich->GetTitle(), L"ok");
+    EXPECT_TRUE(host.manager().IsCaretShown());
+    EXPECT_EQ(host.manager().GetCurrentCaretObject(), rich);
     const auto codes = Codes(host.recorder().Take());
     EXPECT_EQ(std::count(codes.begin(), codes.end(), 26u), 2);
 }
