@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <ostream>
 #include <string>
 
 namespace toolkit_test {
@@ -75,6 +76,8 @@ const ModeCase kModes[] = {
      0,
      {{0, 0, kRed}, {39, 0, kGreen}, {0, 29, kBlue}, {39, 29, kYellow}, {20, 15, kWhite}}},
 };
+
+void PrintTo(const ModeCase& mode, std::ostream* out) { *out << mode.name; }
 
 class PictureModes : public ::testing::TestWithParam<ModeCase> {};
 
@@ -286,6 +289,8 @@ const AreaCase kAreas[] = {
     {"opaque", 0, 0, RGB(0x20, 0x60, 0xA0), FALSE, 0x2060A0, 0x2060A0},
     {"opaque_with_frame", 0, 0, RGB(0x20, 0x60, 0xA0), TRUE, 0x2060A0, 0x00B4FF},
 };
+
+void PrintTo(const AreaCase& area, std::ostream* out) { *out << area.name; }
 
 class AreaFills : public ::testing::TestWithParam<AreaCase> {};
 

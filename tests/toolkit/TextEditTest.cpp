@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <ostream>
 #include <string>
 
 namespace toolkit_test {
@@ -184,6 +185,8 @@ const PasteCase kPastes[] = {
     {"over_the_limit", FALSE, 5, L"abc", L"defgh", L"abcde"},
     {"digits_at_the_limit", TRUE, 4, L"12", L"x345", L"1234"},
 };
+
+void PrintTo(const PasteCase& paste, std::ostream* out) { *out << paste.name; }
 
 class EditPaste : public EditFixture, public ::testing::WithParamInterface<PasteCase> {};
 
