@@ -133,7 +133,11 @@ TEST(MPicture, MarginsAndCustomSourceRectangle) {
 TEST(MPicture, ShowModeReportsOnlyChanges) {
     HostWindow host;
     MPicture picture(&host.recorder(), 1, RECT{0, 0, 40, 30}, TRUE, TRUE);
+    PixelBuffer buffer(40, 30);
+    picture.Draw(buffer.dc(), RECT{0, 0, 40, 30});
+    ASSERT_TRUE(picture.GetUpdate());
     EXPECT_FALSE(picture.SetShowMode(SHOW_MODE_NORMAL, 9));
+    EXPECT_TRUE(picture.GetUpdate()) << "an unchanged mode keeps the cached surface";
     EXPECT_TRUE(picture.SetShowMode(SHOW_MODE_FRAME, 4));
     EXPECT_FALSE(picture.SetShowMode(SHOW_MODE_FRAME, 4));
     EXPECT_TRUE(picture.SetShowMode(SHOW_MODE_FRAME, 6));

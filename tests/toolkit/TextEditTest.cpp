@@ -109,6 +109,17 @@ TEST_F(EditFixture, ShowsItsTipWhileEmpty) {
     EXPECT_TRUE(edit->IsTabStop());
 }
 
+TEST_F(EditFixture, StateChangesReuseTheCachedStatesAndTextChangesRebuild) {
+    PixelBuffer buffer(400, 300);
+    edit->Draw(buffer.dc(), RECT{0, 0, 400, 300});
+    ASSERT_TRUE(edit->GetUpdate());
+    host.Send(WM_MOUSEMOVE, 0, At(60, 35));
+    EXPECT_EQ(edit->GetEditState(), 1);
+    EXPECT_TRUE(edit->GetUpdate());
+    edit->SetTitle(L"changed");
+    EXPECT_FALSE(edit->GetUpdate());
+}
+
 TEST_F(EditFixture, ClickOpensTheEditorThenReportsPressAndRelease) {
     host.Send(WM_MOUSEMOVE, 0, At(60, 35));
     EXPECT_EQ(edit->GetEditState(), 1);

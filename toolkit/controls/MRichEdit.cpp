@@ -133,11 +133,15 @@ bool MRichEdit::CreateServices() {
     m_services = static_cast<ITextServices*>(services);
     m_services->TxSetText(m_title.c_str());
     TxSendMessage(EM_SETEVENTMASK, 0, ENM_CHANGE);
-    if (m_manager && m_manager->GetPaintWnd()) {
+    EnsureActive();
+    return true;
+}
+
+void MRichEdit::EnsureActive() {
+    if (m_services && !m_active && m_manager && m_manager->GetPaintWnd()) {
         const RECT client = TextClientRect();
         m_active = SUCCEEDED(m_services->OnTxInPlaceActivate(&client));
     }
-    return true;
 }
 
 BOOL MRichEdit::IsTextServicesReady() const { return m_services ? TRUE : FALSE; }
@@ -437,6 +441,7 @@ void MRichEdit::SetControlEnabled(BOOL enabled) {
 
 void MRichEdit::SetControlFocus(BOOL focus) {
     MPanel::SetControlFocus(focus);
+    EnsureActive();
     if (m_services) {
         if (focus) {
             m_services->OnTxUIActivate();
@@ -544,7 +549,10 @@ LRESULT MRichEdit::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // --- Drawing ---
 
-void MRichEdit::DrawControl(HDC dc, const RECT&) { DrawCachedStates(dc, kStates, m_state); }
+void MRichEdit::DrawControl(HDC dc, const RECT&) {
+    EnsureActive();
+    DrawCachedStates(dc, kStates, m_state);
+}
 
 void MRichEdit::DrawBackdrop(HDC, const RECT&, int) {}
 

@@ -108,6 +108,8 @@ private:
     friend class RichEditHost;
 
     bool CreateServices();
+    // In-place activation needs the host window, which may come after the manager.
+    void EnsureActive();
     void ReleaseServices();
     RECT TextClientRect() const;
     void NotifyProperty(DWORD bit);
