@@ -120,6 +120,37 @@ TEST_F(EditFixture, StateChangesReuseTheCachedStatesAndTextChangesRebuild) {
     EXPECT_FALSE(edit->GetUpdate());
 }
 
+TEST_F(EditFixture, TextRectangleFollowsFontSizeLinesAndIcon) {
+    // kEditRect is 200 x 30 at (20, 20).
+    struct Case {
+        int size;
+        BOOL multiLine;
+        RECT expected;
+    };
+    const Case cases[] = {
+        {10, FALSE, RECT{28, 28, 212, 42}},
+        {12, FALSE, RECT{28, 26, 212, 44}},
+        {16, FALSE, RECT{28, 27, 212, 43}},
+        {14, TRUE, RECT{26, 25, 214, 45}},
+    };
+    for (const Case& c : cases) {
+        edit->SetEditFont(L"Arial", c.size, FALSE, FALSE, FALSE);
+        edit->EnableMultLine(c.multiLine);
+        const RECT text = edit->GetTextRect();
+        EXPECT_TRUE(EqualRect(&text, &c.expected)) << c.size << (c.multiLine ? " multi" : "");
+    }
+    edit->EnableMultLine(FALSE);
+    edit->SetEditFont(L"Arial", 14, FALSE, FALSE, FALSE);
+    ASSERT_TRUE(edit->SetIconImage(L"img_edit_clear.png", 4));
+    // The 16-pixel icon ends 9 pixels inside the right edge; the text stops 6 pixels before it.
+    EXPECT_EQ(edit->GetIconRect().left, 220 - 9 - 16);
+    EXPECT_EQ(edit->GetTextRect().right, 212 - 16 - 6);
+    edit->SetTextRect(RECT{30, 30, 100, 40});
+    const RECT fixed = edit->GetTextRect();
+    const RECT expected = {30, 30, 100, 40};
+    EXPECT_TRUE(EqualRect(&fixed, &expected));
+}
+
 TEST_F(EditFixture, ClickOpensTheEditorThenReportsPressAndRelease) {
     host.Send(WM_MOUSEMOVE, 0, At(60, 35));
     EXPECT_EQ(edit->GetEditState(), 1);
