@@ -1,6 +1,7 @@
 #include "toolkit/core/ControlFactory.h"
 
 #include "toolkit/controls/ButtonFactory.h"
+#include "toolkit/controls/TextControlCreators.h"
 
 #include <cwchar>
 
@@ -24,12 +25,12 @@ struct ControlClass {
 // a creator touches one line.
 // clang-format off
 const ControlClass kClasses[] = {
-    {L"CArea", true, true, nullptr},
-    {L"MText", true, true, nullptr},
-    {L"MPicture", true, true, nullptr},
-    {L"CPhotoFrame", true, true, nullptr},
-    {L"CSliderPicture", true, true, nullptr},
-    {L"CGifPicture", true, true, nullptr},
+    {L"CArea", true, true, &CreateCArea},
+    {L"MText", true, true, &CreateMText},
+    {L"MPicture", true, true, &CreateMPicture},
+    {L"CPhotoFrame", true, true, &CreateCPhotoFrame},
+    {L"CSliderPicture", true, true, &CreateCSliderPicture},
+    {L"CGifPicture", true, true, &CreateCGifPicture},
     {L"MProgress", true, true, nullptr},
     {L"MSlider", true, true, nullptr},
     {L"MLevelCtrl", true, true, nullptr},
@@ -45,9 +46,9 @@ const ControlClass kClasses[] = {
     {L"CIconButton", true, true, button_factory::CreateIconButton},
     {L"CTimerButton", true, true, button_factory::CreateTimerButton},
     {L"CHelpButton", true, true, button_factory::CreateHelpButton},
-    {L"MEdit", true, true, nullptr},
-    {L"MRichEdit", true, true, nullptr},
-    {L"MEditEx", true, true, nullptr},
+    {L"MEdit", true, true, &CreateMEdit},
+    {L"MRichEdit", true, true, &CreateMRichEdit},
+    {L"MEditEx", true, true, &CreateMEditEx},
     {L"MComboBox", true, true, nullptr},
     {L"MTabCtrl", true, true, nullptr},
     {L"MTabLayout", true, true, nullptr},
