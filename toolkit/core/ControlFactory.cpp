@@ -1,5 +1,15 @@
 #include "toolkit/core/ControlFactory.h"
 
+#include "toolkit/controls/CColorPalette.h"
+#include "toolkit/controls/CColorSelect.h"
+#include "toolkit/controls/CComboBoxList.h"
+#include "toolkit/controls/CirclePalette.h"
+#include "toolkit/controls/MComboBox.h"
+#include "toolkit/controls/MLevelCtrl.h"
+#include "toolkit/controls/MPalette.h"
+#include "toolkit/controls/MProgress.h"
+#include "toolkit/controls/MSlider.h"
+
 #include <cwchar>
 
 namespace OrvixUI {
@@ -28,9 +38,9 @@ const ControlClass kClasses[] = {
     {L"CPhotoFrame", true, true, nullptr},
     {L"CSliderPicture", true, true, nullptr},
     {L"CGifPicture", true, true, nullptr},
-    {L"MProgress", true, true, nullptr},
-    {L"MSlider", true, true, nullptr},
-    {L"MLevelCtrl", true, true, nullptr},
+    {L"MProgress", true, true, [](MObject* p, UINT id, const RECT& r, const wchar_t*, BOOL v, BOOL e) -> MControl* { return new MProgress(p, id, r, v, e); }},
+    {L"MSlider", true, true, [](MObject* p, UINT id, const RECT& r, const wchar_t*, BOOL v, BOOL e) -> MControl* { return new MSlider(p, id, r, v, e); }},
+    {L"MLevelCtrl", true, true, [](MObject* p, UINT id, const RECT& r, const wchar_t*, BOOL v, BOOL e) -> MControl* { return new MLevelCtrl(p, id, r, v, e); }},
     {L"MButton", true, true, nullptr},
     {L"CImageButton", true, true, nullptr},
     {L"CTextButton", true, true, nullptr},
@@ -46,18 +56,18 @@ const ControlClass kClasses[] = {
     {L"MEdit", true, true, nullptr},
     {L"MRichEdit", true, true, nullptr},
     {L"MEditEx", true, true, nullptr},
-    {L"MComboBox", true, true, nullptr},
+    {L"MComboBox", true, true, [](MObject* p, UINT id, const RECT& r, const wchar_t*, BOOL v, BOOL e) -> MControl* { return new MComboBox(p, id, r, v, e); }},
     {L"MTabCtrl", true, true, nullptr},
     {L"MTabLayout", true, true, nullptr},
     {L"MListBox", true, true, nullptr},
-    {L"MPalette", true, true, nullptr},
-    {L"CColorPalette", true, true, nullptr},
-    {L"CColorSelect", true, true, nullptr},
+    {L"MPalette", true, true, [](MObject* p, UINT id, const RECT& r, const wchar_t*, BOOL v, BOOL) -> MControl* { return new MPalette(p, id, r, v); }},
+    {L"CColorPalette", true, true, [](MObject* p, UINT id, const RECT& r, const wchar_t*, BOOL v, BOOL) -> MControl* { return new CColorPalette(p, id, r, v); }},
+    {L"CColorSelect", true, true, [](MObject* p, UINT id, const RECT& r, const wchar_t*, BOOL v, BOOL) -> MControl* { return new CColorSelect(p, id, r, v); }},
     {L"KeyboardCtrl", true, true, nullptr},
-    {L"CirclePalette", true, true, nullptr},
+    {L"CirclePalette", true, true, [](MObject* p, UINT id, const RECT& r, const wchar_t*, BOOL v, BOOL) -> MControl* { return new CirclePalette(p, id, r, v); }},
     {L"CDeviceCtrl", true, true, nullptr},
     {L"MenuItem", true, true, nullptr},
-    {L"CComboBoxList", true, false, nullptr},
+    {L"CComboBoxList", true, false, [](MObject* p, UINT id, const RECT& r, const wchar_t*, BOOL v, BOOL) -> MControl* { return new CComboBoxList(p, id, r, v); }},
     {L"BatteryCtrl", true, false, nullptr},
     {L"KeyFuncControl", false, true, nullptr},
     {L"DListBox", false, true, nullptr},

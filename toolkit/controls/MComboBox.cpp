@@ -1,0 +1,481 @@
+#include "toolkit/controls/MComboBox.h"
+
+#include "toolkit/core/ImageCache.h"
+#include "toolkit/core/MRender.h"
+#include "toolkit/core/PaintManager.h"
+
+#include <algorithm>
+
+namespace OrvixUI {
+
+namespace {
+
+constexpr int kStates = 4;
+constexpr int kTextInset = 6;
+constexpr int kArrowSpace = 30;
+constexpr UINT kListId = 100;
+constexpr const wchar_t* kWindowClass = L"CComboBoxWnd";
+constexpr const wchar_t* kWindowTitle = L"ComboWnd";
+constexpr COLORREF kDropFill = 0x130D09;
+constexpr COLORREF kDropBorder = 0x555028;
+constexpr DWORD kFallbackFill[kStates] = {0xFF1B1D22, 0xFF24272E, 0xFF2A2D35, 0xFF16171B};
+
+} // namespace
+
+// The drop-down: a borderless tool window whose PaintManager hosts one CComboBoxList. It
+// closes itself when it loses activation or on Escape, and reports a choice to its combo.
+class CComboBoxWnd : public MObject {
+public:
+    explicit CComboBoxWnd(MComboBox* owner) : m_owner(owner) {}
+
+    ~CComboBoxWnd() override {
+        m_owner = nullptr;
+        if (m_hwnd && IsWindow(m_hwnd)) {
+            DestroyWindow(m_hwnd);
+        }
+    }
+
+    CComboBoxWnd(const CComboBoxWnd&) = delete;
+    CComboBoxWnd& operator=(const CComboBoxWnd&) = delete;
+
+    bool Create(HWND owner, const RECT& screen) {
+        if (!RegisterClass()) {
+            return false;
+        }
+        m_hwnd = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kWindowClass, kWindowTitle,
+                                 WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, screen.left,
+                                 screen.top, screen.right - screen.left, screen.bottom - screen.top,
+                                 owner, nullptr, GetModuleHandleW(nullptr), this);
+        return m_hwnd != nullptr;
+    }
+
+    void Fill(const MComboBox& combo) {
+        m_manager.Init(m_hwnd, this);
+        m_manager.EnableWndDrag(FALSE);
+        m_manager.SetBackColor(kDropFill, kDropBorder);
+        if (combo.m_scrollV || combo.m_scrollH) {
+            m_manager.SetScrollResID(combo.m_scrollV, combo.m_scrollH);
+        }
+        if (!combo.m_backImage.empty() && m_manager.LoadBKImage(combo.m_backImage.c_str())) {
+            m_manager.SetBackMode(BACK_MODE_NINE_PATCH, 10);
+        }
+        RECT client = {};
+        ::GetClientRect(m_hwnd, &client);
+        m_list = static_cast<CComboBoxList*>(
+            m_manager.CreateControl(this, L"CComboBoxList", kListId, client, L"", TRUE, TRUE));
+        if (!m_list) {
+            return;
+        }
+        m_list->SetTextColor(combo.GetTextColor());
+        {
+            std::lock_guard guard(combo.m_itemLock);
+            for (const ComboBoxItem& item : combo.m_items) {
+                m_list->AddItem(item.text.c_str(), item.data, item.icon.c_str(), item.color);
+            }
+        }
+        m_list->SetCurSel(combo.GetCurSel());
+        m_manager.SetFocusControl(m_list);
+        m_list->UpdateControl(TRUE, FALSE);
+    }
+
+    void Show() { ShowWindow(m_hwnd, SW_SHOW); }
+
+    void Close() {
+        if (m_hwnd) {
+            ShowWindow(m_hwnd, SW_HIDE);
+            PostMessageW(m_hwnd, WM_CLOSE, 0, 0);
+        }
+    }
+
+    HWND Hwnd() const { return m_hwnd; }
+    CComboBoxList* List() const { return m_hwnd ? m_list : nullptr; }
+
+    long OnBaseMessage(UINT id, UINT code, WPARAM wParam, LPARAM) override {
+        if (id == kListId && code == 2) {
+            // The window goes away later: we are inside the list's own input handling.
+            Close();
+            if (m_owner) {
+                m_owner->OnDropDownChoice(static_cast<int>(wParam));
+            }
+        }
+        return 0;
+    }
+
+    long OnControlUpdate(const RECT& rect, BOOL update, MControl* control) override {
+        return m_manager.OnControlUpdate(rect, update, control);
+    }
+
+private:
+    static bool RegisterClass() {
+        WNDCLASSW wc = {};
+        if (GetClassInfoW(GetModuleHandleW(nullptr), kWindowClass, &wc)) {
+            return true;
+        }
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = kWindowClass;
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        return ::RegisterClassW(&wc) != 0;
+    }
+
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE) {
+            auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        }
+        auto* self = reinterpret_cast<CComboBoxWnd*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (!self) {
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        }
+        return self->OnMessage(hwnd, message, wParam, lParam);
+    }
+
+    LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        switch (message) {
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                PostMessageW(hwnd, WM_CLOSE, 0, 0);
+            }
+            break;
+        case WM_KEYDOWN:
+            if (wParam == VK_ESCAPE) {
+                PostMessageW(hwnd, WM_CLOSE, 0, 0);
+                return 0;
+            }
+            break;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_CLOSE:
+            DestroyWindow(hwnd);
+            return 0;
+        case WM_NCDESTROY: {
+            m_manager.OnWindowMessage(message, wParam, lParam);
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            m_hwnd = nullptr;
+            m_list = nullptr;
+            if (m_owner) {
+                m_owner->OnDropDownClosed();
+            }
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        }
+        default:
+            break;
+        }
+        LRESULT result = m_manager.OnWindowMessage(message, wParam, lParam);
+        if (result || message == WM_PAINT) {
+            return result;
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+
+    MComboBox* m_owner;
+    HWND m_hwnd = nullptr;
+    PaintManager m_manager;
+    CComboBoxList* m_list = nullptr;
+};
+
+MComboBox::MComboBox(MObject* parent, UINT id, const RECT& rect, BOOL visible, BOOL enabled)
+    : MControlFont(parent, id, rect, visible, enabled, TRUE) {
+    m_state = enabled ? 0 : 3;
+    ResetTextRect();
+}
+
+MComboBox::~MComboBox() { m_dropDown.reset(); }
+
+RECT MComboBox::DropDownRect(const RECT& comboScreen, int itemCount, const RECT& workArea) {
+    const int height = CComboBoxList::ListHeightFor(itemCount);
+    RECT below = {comboScreen.left + 4, comboScreen.bottom, comboScreen.right - 6,
+                  comboScreen.bottom + height};
+    if (below.bottom <= workArea.bottom) {
+        return below;
+    }
+    return RECT{comboScreen.left, comboScreen.top - height, comboScreen.right, comboScreen.top};
+}
+
+void MComboBox::ResetTextRect() {
+    m_textRect = RECT{m_rect.left + kTextInset, m_rect.top + kTextInset, m_rect.right - kArrowSpace,
+                      m_rect.bottom - kTextInset};
+}
+
+int MComboBox::AddItem(const wchar_t* text, long data, const wchar_t* icon, DWORD color) {
+    return InsertItem(-1, text, data, icon, color);
+}
+
+int MComboBox::InsertItem(int index, const wchar_t* text, long data, const wchar_t* icon,
+                          DWORD color) {
+    std::lock_guard guard(m_itemLock);
+    const int count = static_cast<int>(m_items.size());
+    if (index < -1 || index > count) {
+        return -1;
+    }
+    ComboBoxItem item;
+    item.text = text ? text : L"";
+    item.icon = icon ? icon : L"";
+    item.color = color;
+    item.data = data;
+    if (index == -1) {
+        m_items.push_back(item);
+    } else {
+        m_items.insert(m_items.begin() + index, item);
+        if (m_selected >= index) {
+            ++m_selected;
+        }
+    }
+    return static_cast<int>(m_items.size()) - 1;
+}
+
+BOOL MComboBox::SetCurSel(int index) {
+    std::wstring text;
+    {
+        std::lock_guard guard(m_itemLock);
+        if (index < -1 || index >= static_cast<int>(m_items.size())) {
+            return FALSE;
+        }
+        m_selected = index;
+        if (index >= 0) {
+            text = m_items[static_cast<size_t>(index)].text;
+        }
+    }
+    SetTitle(text.c_str());
+    UpdateControl(TRUE, FALSE);
+    return TRUE;
+}
+
+int MComboBox::GetCurSel() const { return m_selected; }
+
+long MComboBox::GetCurData() const {
+    std::lock_guard guard(m_itemLock);
+    return m_selected >= 0 && m_selected < static_cast<int>(m_items.size())
+               ? m_items[static_cast<size_t>(m_selected)].data
+               : 0;
+}
+
+int MComboBox::FindData(long data) const {
+    std::lock_guard guard(m_itemLock);
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        if (m_items[i].data == data) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+BOOL MComboBox::SelectData(long data) {
+    const int index = FindData(data);
+    return index >= 0 && SetCurSel(index);
+}
+
+BOOL MComboBox::SetItemText(int index, const wchar_t* text) {
+    {
+        std::lock_guard guard(m_itemLock);
+        if (index < 0 || index >= static_cast<int>(m_items.size())) {
+            return FALSE;
+        }
+        m_items[static_cast<size_t>(index)].text = text ? text : L"";
+    }
+    if (index == m_selected) {
+        SetTitle(text);
+    }
+    return TRUE;
+}
+
+BOOL MComboBox::SetItemData(int index, long data) {
+    std::lock_guard guard(m_itemLock);
+    if (index < 0 || index >= static_cast<int>(m_items.size())) {
+        return FALSE;
+    }
+    m_items[static_cast<size_t>(index)].data = data;
+    return TRUE;
+}
+
+long MComboBox::GetItemData(int index) const {
+    std::lock_guard guard(m_itemLock);
+    return index >= 0 && index < static_cast<int>(m_items.size())
+               ? m_items[static_cast<size_t>(index)].data
+               : 0;
+}
+
+std::wstring MComboBox::GetItemText(int index) const {
+    std::lock_guard guard(m_itemLock);
+    return index >= 0 && index < static_cast<int>(m_items.size())
+               ? m_items[static_cast<size_t>(index)].text
+               : std::wstring();
+}
+
+BOOL MComboBox::DeleteItem(int index) {
+    bool clearTitle = false;
+    {
+        std::lock_guard guard(m_itemLock);
+        if (index < 0 || index >= static_cast<int>(m_items.size())) {
+            return FALSE;
+        }
+        m_items.erase(m_items.begin() + index);
+        if (index == m_selected) {
+            m_selected = -1;
+            clearTitle = true;
+        } else if (index < m_selected) {
+            --m_selected;
+        }
+    }
+    if (clearTitle) {
+        SetTitle(L"");
+    }
+    return TRUE;
+}
+
+void MComboBox::DelAllItems() {
+    {
+        std::lock_guard guard(m_itemLock);
+        m_items.clear();
+        m_selected = -1;
+    }
+    SetTitle(L"");
+}
+
+int MComboBox::GetItemCount() const {
+    std::lock_guard guard(m_itemLock);
+    return static_cast<int>(m_items.size());
+}
+
+void MComboBox::SetBackImage(const wchar_t* fileName) { m_backImage = fileName ? fileName : L""; }
+
+void MComboBox::SetTextRect(const RECT& rect) {
+    m_textRect = rect;
+    UpdateControl(TRUE, FALSE);
+}
+
+const RECT& MComboBox::GetTextRect() const { return m_textRect; }
+
+void MComboBox::SetScrollResID(UINT vertical, UINT horizontal) {
+    m_scrollV = vertical;
+    m_scrollH = horizontal;
+}
+
+int MComboBox::GetState() const { return m_state; }
+BOOL MComboBox::IsOpen() const { return m_open; }
+
+HWND MComboBox::GetDropDownWnd() const { return m_dropDown ? m_dropDown->Hwnd() : nullptr; }
+
+CComboBoxList* MComboBox::GetDropDownList() const {
+    return m_dropDown ? m_dropDown->List() : nullptr;
+}
+
+BOOL MComboBox::OpenDropDown() {
+    m_dropDown.reset();
+    const int count = GetItemCount();
+    HWND owner = m_manager ? m_manager->GetPaintWnd() : nullptr;
+    if (count == 0 || !owner || !IsWindow(owner)) {
+        return FALSE;
+    }
+    RECT screen = m_rect;
+    MapWindowPoints(owner, nullptr, reinterpret_cast<POINT*>(&screen), 2);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&screen, MONITOR_DEFAULTTONEAREST), &monitor);
+    auto dropDown = std::make_unique<CComboBoxWnd>(this);
+    if (!dropDown->Create(owner, DropDownRect(screen, count, monitor.rcWork))) {
+        return FALSE;
+    }
+    dropDown->Fill(*this);
+    m_dropDown = std::move(dropDown);
+    m_open = TRUE;
+    UpdateControl(FALSE, FALSE);
+    m_dropDown->Show();
+    return m_dropDown && m_dropDown->Hwnd() != nullptr;
+}
+
+void MComboBox::CloseDropDown() {
+    if (m_dropDown) {
+        m_dropDown->Close();
+    }
+}
+
+void MComboBox::OnDropDownChoice(int index) {
+    SetCurSel(index);
+    m_open = FALSE;
+    UpdateControl(FALSE, FALSE);
+    SendMessageW(2, static_cast<WPARAM>(index), 0);
+}
+
+void MComboBox::OnDropDownClosed() {
+    if (m_open) {
+        m_open = FALSE;
+        UpdateControl(FALSE, FALSE);
+    }
+}
+
+void MComboBox::SetControlRect(const RECT& rect) {
+    MControlFont::SetControlRect(rect);
+    ResetTextRect();
+}
+
+void MComboBox::SetControlEnabled(BOOL enabled) {
+    MControlFont::SetControlEnabled(enabled);
+    m_state = enabled ? 0 : 3;
+}
+
+void MComboBox::SetState(int state) {
+    if (state == m_state) {
+        return;
+    }
+    m_state = state;
+    UpdateControl(FALSE, FALSE);
+}
+
+BOOL MComboBox::OnControlMouseMove(UINT, POINT point) {
+    if (!m_enabled) {
+        return FALSE;
+    }
+    const bool inside = ::PtInRect(&m_rect, point) != FALSE;
+    if (m_state != 2) {
+        SetState(inside ? 1 : 0);
+    }
+    return inside;
+}
+
+BOOL MComboBox::OnControlLButtonDown(UINT, POINT point) {
+    if (!m_enabled || !::PtInRect(&m_rect, point)) {
+        return FALSE;
+    }
+    m_open = FALSE;
+    SetState(2);
+    return TRUE;
+}
+
+BOOL MComboBox::OnControlLButtonUp(UINT, POINT point) {
+    if (!m_enabled) {
+        return FALSE;
+    }
+    const bool inside = ::PtInRect(&m_rect, point) != FALSE;
+    const bool pressed = m_state == 2;
+    SetState(inside ? 1 : 0);
+    if (inside && pressed) {
+        OpenDropDown();
+    }
+    return inside;
+}
+
+void MComboBox::DrawStateSlice(HDC dc, const RECT& slice, int state) {
+    Gdiplus::Graphics graphics(dc);
+    if (m_image && m_image->image) {
+        MRender::DrawImageFrameMID(graphics, m_image->image, slice, state * m_frameWidth, 0,
+                                   m_frameWidth, m_frameHeight, 10, 10, 36, 10);
+    } else {
+        MRender::DrawColor(dc, slice, kFallbackFill[state]);
+    }
+    RECT box = m_textRect;
+    OffsetRect(&box, slice.left - m_rect.left, slice.top - m_rect.top);
+    const int hAlign = m_hAlign, vAlign = m_vAlign;
+    m_hAlign = 0;
+    m_vAlign = 4;
+    DrawTitle(graphics, box, state == 3 ? 0xFF808080 : m_textColor);
+    m_hAlign = hAlign;
+    m_vAlign = vAlign;
+}
+
+void MComboBox::DrawControl(HDC dc, const RECT&) {
+    DrawCachedStates(dc, kStates, m_open ? 2 : m_state);
+}
+
+} // namespace OrvixUI
