@@ -255,8 +255,7 @@ TEST(ComboList, AnEmptyListTakesNoClickOrKey) {
 
 TEST(ColorCombo, ClickReportsAndOpenShowsThePressedLook) {
     HostWindow host;
-    auto* combo =
-        new OrvixUI::CColorCombo(&host.recorder(), 12, RECT{10, 10, 110, 48}, TRUE, TRUE);
+    auto* combo = new OrvixUI::CColorCombo(&host.recorder(), 12, RECT{10, 10, 110, 48}, TRUE, TRUE);
     host.manager().AddControl(combo);
     combo->SetAreaColor(RGB(255, 0, 0));
     host.Send(WM_MOUSEMOVE, 0, At(50, 30));

@@ -17,8 +17,7 @@ UINT Id(int index) { return gallery::kValueSectionFirstId + static_cast<UINT>(in
 
 TEST(ValueGallery, SectionPaintsEachControlWhereItBelongs) {
     HostWindow host;
-    gallery::BuildValueSection(host.manager(), &host.recorder(),
-                               RECT{kX, kY, kX + 780, kY + 380});
+    gallery::BuildValueSection(host.manager(), &host.recorder(), RECT{kX, kY, kX + 780, kY + 380});
     PixelBuffer buffer(kWidth, kHeight);
     host.manager().PaintBuffer(buffer.dc(), buffer.bits(), kWidth, kHeight,
                                RECT{0, 0, kWidth, kHeight});
@@ -52,7 +51,8 @@ TEST(ValueGallery, SectionPaintsEachControlWhereItBelongs) {
 
     auto* field = dynamic_cast<OrvixUI::MPalette*>(host.manager().GetControl(Id(14)));
     ASSERT_NE(field, nullptr);
-    for (POINT at : {POINT{kX + 2, kY + 260}, POINT{kX + 150, kY + 210}, POINT{kX + 190, kY + 300}}) {
+    for (POINT at :
+         {POINT{kX + 2, kY + 260}, POINT{kX + 150, kY + 210}, POINT{kX + 190, kY + 300}}) {
         EXPECT_TRUE(Near(buffer.Rgb(at.x, at.y), RgbOf(field->ColorAt(at)), 3))
             << "colour field at " << at.x << "," << at.y;
     }

@@ -19,10 +19,9 @@ using OrvixUI::MPalette;
 
 class Palettes : public ::testing::Test {
 protected:
-    template <typename T>
-    T* Make(const wchar_t* className, UINT id, const RECT& rect) {
-        return static_cast<T*>(host.manager().CreateControl(&host.recorder(), className, id, rect,
-                                                            L"", TRUE, TRUE));
+    template <typename T> T* Make(const wchar_t* className, UINT id, const RECT& rect) {
+        return static_cast<T*>(
+            host.manager().CreateControl(&host.recorder(), className, id, rect, L"", TRUE, TRUE));
     }
     void Click(int x, int y) {
         host.Send(WM_MOUSEMOVE, 0, At(x, y));
@@ -39,8 +38,8 @@ protected:
 TEST(ColorMath, ConversionsRoundTripAndClamp) {
     const COLORREF colours[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0x123456, 0xFFFFFF, 0};
     for (COLORREF colour : colours) {
-        EXPECT_EQ(OrvixUI::HsvToColorRef(OrvixUI::ColorRefToHsv(colour)), colour) << std::hex
-                                                                                 << colour;
+        EXPECT_EQ(OrvixUI::HsvToColorRef(OrvixUI::ColorRefToHsv(colour)), colour)
+            << std::hex << colour;
     }
     EXPECT_EQ(OrvixUI::MakeColorRef(300, -5, 128), 0x8000FFu);
     EXPECT_EQ(OrvixUI::ColorRefToArgb(0x0080FF), 0xFFFF8000u);

@@ -18,8 +18,8 @@ constexpr int kTrackY = 50;
 class Slider : public ::testing::Test {
 protected:
     MSlider* Make(int minimum, int maximum, int value, const RECT& rect = kSliderRect) {
-        auto* slider = static_cast<MSlider*>(host.manager().CreateControl(
-            &host.recorder(), L"MSlider", kId, rect, L"", TRUE, TRUE));
+        auto* slider = static_cast<MSlider*>(
+            host.manager().CreateControl(&host.recorder(), L"MSlider", kId, rect, L"", TRUE, TRUE));
         slider->SetMinProgress(minimum);
         slider->SetMaxProgress(maximum);
         slider->SetProgress(value);
@@ -46,13 +46,13 @@ TEST_F(Slider, ClickOnTheTrackTakesTheValueUnderThePointer) {
         int expected;
     };
     const Case cases[] = {
-        {0, 10, 60, 3},    // 50 × 11 / 164 = 3
-        {0, 10, 100, 6},   // 90 × 11 / 164 = 6
-        {0, 10, 173, 10},  // 163 × 11 / 164 = 10
-        {0, 10, 174, 10},  // 164 × 11 / 164 = 11, clamped
-        {0, 10, 209, 10},  // the far end
-        {1, 4, 133, 4},    // 1 + 123 × 4 / 164 = 4
-        {1, 4, 100, 3},    // 1 + 90 × 4 / 164 = 3
+        {0, 10, 60, 3},     // 50 × 11 / 164 = 3
+        {0, 10, 100, 6},    // 90 × 11 / 164 = 6
+        {0, 10, 173, 10},   // 163 × 11 / 164 = 10
+        {0, 10, 174, 10},   // 164 × 11 / 164 = 11, clamped
+        {0, 10, 209, 10},   // the far end
+        {1, 4, 133, 4},     // 1 + 123 × 4 / 164 = 4
+        {1, 4, 100, 3},     // 1 + 90 × 4 / 164 = 3
         {0, 255, 120, 171}, // 110 × 256 / 164 = 171
     };
     for (const Case& c : cases) {
@@ -77,8 +77,12 @@ TEST_F(Slider, SetProgressClampsToTheRangeAndIgnoresNegativeValues) {
         EXPECT_EQ(slider->SetProgress(c.value), c.expected) << c.value;
         EXPECT_EQ(slider->GetProgress(), c.expected) << c.value;
     }
+    slider->SetProgress(0);
     slider->SetMinProgress(3);
+    EXPECT_EQ(slider->GetProgress(), 3) << "a raised minimum pulls the value up";
     EXPECT_EQ(slider->SetProgress(1), 3);
+    slider->SetMaxProgress(2);
+    EXPECT_EQ(slider->GetProgress(), 3) << "an empty range leaves the value alone";
     EXPECT_TRUE(host.recorder().Take().empty()) << "setting the value by code notifies nothing";
 }
 

@@ -92,7 +92,6 @@ private:
     std::wstring m_backImage;
     UINT m_scrollV = 0;
     UINT m_scrollH = 0;
-    std::wstring m_resourceType = L"PNG";
 };
 
 } // namespace OrvixUI

@@ -90,14 +90,22 @@ int MSlider::GetProgress() const { return m_value; }
 
 void MSlider::SetMinProgress(int minimum) {
     m_minimum = minimum;
+    KeepValueInRange();
     PlaceThumb();
     UpdateControl(TRUE, FALSE);
+}
+
+void MSlider::KeepValueInRange() {
+    if (HasRange()) {
+        m_value = std::clamp(m_value, m_minimum, m_maximum);
+    }
 }
 
 int MSlider::GetMinProgress() const { return m_minimum; }
 
 void MSlider::SetMaxProgress(int maximum) {
     m_maximum = maximum;
+    KeepValueInRange();
     PlaceThumb();
     UpdateControl(TRUE, FALSE);
 }
@@ -237,7 +245,7 @@ void MSlider::Rebuild(HDC dc, int width, int height) {
         format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
         format.SetFormatFlags(Gdiplus::StringFormatFlagsNoWrap);
         graphics.SetTextRenderingHint(static_cast<Gdiplus::TextRenderingHint>(m_renderingHint));
-        Gdiplus::SolidBrush brush{Gdiplus::Color(m_textColor)};
+        Gdiplus::SolidBrush brush{Gdiplus::Color(m_enabled ? m_textColor : 0xFF808080)};
         Gdiplus::RectF band(0, static_cast<Gdiplus::REAL>(height - kTextBand),
                             static_cast<Gdiplus::REAL>(width),
                             static_cast<Gdiplus::REAL>(kTextBand));

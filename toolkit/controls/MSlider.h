@@ -22,6 +22,7 @@ public:
     // unchanged value is ignored. Returns the current value.
     int SetProgress(int value);
     int GetProgress() const;
+    // The value is pulled into a changed range.
     void SetMinProgress(int minimum);
     int GetMinProgress() const;
     void SetMaxProgress(int maximum);
@@ -55,6 +56,8 @@ private:
     // Free track: control width minus thumb width.
     int FreeWidth() const;
     bool HasRange() const;
+    // A range change pulls the value into the new range (when the range is not empty).
+    void KeepValueInRange();
     // Thumb's left edge relative to the control.
     int ThumbOffset() const;
     void PlaceThumb();

@@ -30,11 +30,6 @@ clavira_skin_image(img_combobox.png
   -fill "#00B4FF" -draw "polygon 216,23 228,23 222,16"
   -fill "#555A66" -draw "polygon 296,16 308,16 302,23")
 
-# Drop-down background of the combo box (nine-patch, corner 10).
-clavira_skin_image(img_combobox_list.png
-  -size 40x40 xc:none
-  -fill "#16171B" -stroke "#3A3E47" -strokewidth 1 -draw "roundrectangle 0,0 39,39 6,6")
-
 # Progress bar: back, and a front of 4 frames whose stripes move along while it runs.
 clavira_skin_image(img_progress_back.png
   -size 200x12 xc:none

@@ -25,8 +25,7 @@ public:
     Builder(PaintManager& manager, MObject* parent, const RECT& area)
         : m_manager(manager), m_parent(parent), m_x(area.left), m_y(area.top) {}
 
-    template <typename T>
-    T* Create(const wchar_t* className, int x, int y, int width, int height) {
+    template <typename T> T* Create(const wchar_t* className, int x, int y, int width, int height) {
         RECT rect = {m_x + x, m_y + y, m_x + x + width, m_y + y + height};
         return static_cast<T*>(
             m_manager.CreateControl(m_parent, className, m_nextId++, rect, L"", TRUE, TRUE));
@@ -69,7 +68,6 @@ MProgress* Progress(Builder& build, int x, int value) {
 MComboBox* Combo(Builder& build, int x, int items, int selected) {
     auto* combo = build.Create<MComboBox>(L"MComboBox", x, 140, 180, 38);
     combo->SetImage(L"img_combobox.png", 4);
-    combo->SetBackImage(L"img_combobox_list.png");
     combo->SetTextColor(kLightText);
     for (int i = 0; i < items; ++i) {
         combo->AddItem((L"Option " + std::to_wstring(i + 1)).c_str(), i + 1);
