@@ -13,11 +13,14 @@ constexpr int kHeight = 400;
 constexpr int kX = 10;
 constexpr int kY = 10;
 
+// The section is one of the gallery's section builders.
+constexpr gallery::BuildSection kBuild = &gallery::BuildValueSection;
+
 UINT Id(int index) { return gallery::kValueSectionFirstId + static_cast<UINT>(index); }
 
 TEST(ValueGallery, SectionPaintsEachControlWhereItBelongs) {
     HostWindow host;
-    gallery::BuildValueSection(host.manager(), &host.recorder(), RECT{kX, kY, kX + 780, kY + 380});
+    kBuild(host.manager(), &host.recorder(), RECT{kX, kY, kX + 780, kY + 380});
     PixelBuffer buffer(kWidth, kHeight);
     host.manager().PaintBuffer(buffer.dc(), buffer.bits(), kWidth, kHeight,
                                RECT{0, 0, kWidth, kHeight});
