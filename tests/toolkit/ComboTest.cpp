@@ -180,6 +180,22 @@ TEST_F(Combo, EscapeClosesWithoutChoosing) {
     EXPECT_TRUE(host.recorder().Take().empty());
 }
 
+TEST_F(Combo, LosingActivationClosesTheDropDownAndReopeningReplacesIt) {
+    MComboBox* combo = Make(3);
+    HWND first = Open(combo);
+    ASSERT_NE(first, nullptr);
+    HWND second = Open(combo);
+    ASSERT_NE(second, nullptr);
+    EXPECT_FALSE(IsWindow(first)) << "a drop-down still open is destroyed first";
+    EXPECT_TRUE(combo->IsOpen());
+    SetActiveWindow(host.hwnd());
+    Pump();
+    EXPECT_FALSE(IsWindow(second));
+    EXPECT_FALSE(combo->IsOpen());
+    EXPECT_EQ(combo->GetCurSel(), -1);
+    EXPECT_TRUE(host.recorder().Take().empty());
+}
+
 TEST_F(Combo, SelectionOperationsKeepTheirBounds) {
     MComboBox* combo = Make(3);
     EXPECT_EQ(combo->SetCurSel(3), FALSE);
