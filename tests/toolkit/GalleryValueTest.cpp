@@ -45,6 +45,9 @@ TEST(ValueGallery, SectionPaintsEachControlWhereItBelongs) {
         {"open colour combo: its colour", kX + 690 + 28, kY + 159, 0xFF40A0},
         {"closed colour combo: its colour", kX + 600 + 28, kY + 159, 0x00B4FF},
         {"preset grid: cell 1", kX + 480 + 28 + 11, kY + 200 + 11, 0xFF8000},
+        {"drop-down list: the chosen row", kX + 600, kY + 290 + 6 + 30 + 15, 0x04618A},
+        {"drop-down list: the row's colour mark", kX + 480 + 6 + 10 + 7, kY + 290 + 6 + 45,
+         0xFF40A0},
         {"picker swatch", kX + 220 + 15, kY + 200 + 155, 0xFF8000},
     };
     for (const Probe& probe : probes) {
@@ -59,7 +62,7 @@ TEST(ValueGallery, SectionPaintsEachControlWhereItBelongs) {
         EXPECT_TRUE(Near(buffer.Rgb(at.x, at.y), RgbOf(field->ColorAt(at)), 3))
             << "colour field at " << at.x << "," << at.y;
     }
-    auto* wheel = dynamic_cast<OrvixUI::CirclePalette*>(host.manager().GetControl(Id(17)));
+    auto* wheel = dynamic_cast<OrvixUI::CirclePalette*>(host.manager().GetControl(Id(18)));
     ASSERT_NE(wheel, nullptr);
     const POINT centre = wheel->GetCenter();
     for (POINT at : {POINT{centre.x + 50, centre.y}, POINT{centre.x, centre.y - 50},

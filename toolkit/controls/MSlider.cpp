@@ -226,7 +226,7 @@ void MSlider::Rebuild(HDC dc, int width, int height) {
         if (m_thumbImage && HasRange()) {
             const int fill = ThumbOffset() + kFillLeft;
             const int source = std::min(fill, imageWidth);
-            graphics.DrawImage(track, Gdiplus::Rect(kFillLeft, kTrackTop, source, rowHeight), 0, 0,
+            graphics.DrawImage(track, Gdiplus::Rect(kFillLeft, kTrackTop, fill, rowHeight), 0, 0,
                                source, rowHeight, Gdiplus::UnitPixel);
         }
     }

@@ -3,6 +3,7 @@
 #include "toolkit/controls/CColorCombo.h"
 #include "toolkit/controls/CColorPalette.h"
 #include "toolkit/controls/CColorSelect.h"
+#include "toolkit/controls/CComboBoxList.h"
 #include "toolkit/controls/CirclePalette.h"
 #include "toolkit/controls/MComboBox.h"
 #include "toolkit/controls/MLevelCtrl.h"
@@ -126,6 +127,13 @@ void BuildValueSection(PaintManager& manager, MObject* parent, const RECT& area)
     picker->SetSelectColor(RGB(255, 128, 0));
     auto* presets = build.Create<CColorSelect>(L"CColorSelect", 480, 200, 140, 80);
     presets->SetColorIndex(3);
+    // The drop-down's list on its own: two rows, the second chosen.
+    auto* list = build.Create<CComboBoxList>(L"CComboBoxList", 480, 290, 150,
+                                             CComboBoxList::ListHeightFor(2));
+    list->SetTextColor(kLightText);
+    list->AddItem(L"Option 1", 1, L"", 0);
+    list->AddItem(L"Option 2", 2, L"", 0xFFFF40A0);
+    list->SetCurSel(1);
     auto* wheel = build.Create<CirclePalette>(L"CirclePalette", 640, 200, 130, 130);
     wheel->SetImage(L"img_circlepalette.png", 1);
     wheel->SetThumbImage(L"img_palette_thumb.png");
