@@ -190,8 +190,6 @@ void CComboBoxList::DrawControl(HDC dc, const RECT&) {
     IntersectClipRect(dc, m_rect.left, m_rect.top, m_rect.right, m_rect.bottom);
     {
         Gdiplus::Graphics graphics(dc);
-        graphics.SetClip(Gdiplus::Rect(m_rect.left, m_rect.top, m_rect.right - m_rect.left,
-                                       m_rect.bottom - m_rect.top));
         for (int i = 0; i < GetItemCount(); ++i) {
             ComboBoxItem& item = m_items[static_cast<size_t>(i)];
             item.rect = RowRect(i);

@@ -464,14 +464,10 @@ void MComboBox::DrawStateSlice(HDC dc, const RECT& slice, int state) {
     } else {
         MRender::DrawColor(dc, slice, kFallbackFill[state]);
     }
+    // The title keeps the control's alignment: left and vertically centred unless changed.
     RECT box = m_textRect;
     OffsetRect(&box, slice.left - m_rect.left, slice.top - m_rect.top);
-    const int hAlign = m_hAlign, vAlign = m_vAlign;
-    m_hAlign = 0;
-    m_vAlign = 4;
     DrawTitle(graphics, box, state == 3 ? 0xFF808080 : m_textColor);
-    m_hAlign = hAlign;
-    m_vAlign = vAlign;
 }
 
 void MComboBox::DrawControl(HDC dc, const RECT&) {

@@ -75,7 +75,8 @@ BOOL MPalette::SetThumbImage(const wchar_t* fileName) {
 }
 
 void MPalette::SetPalletHeight(int height) {
-    m_palletHeight = std::clamp(height, 0, static_cast<int>(m_rect.bottom - m_rect.top));
+    m_palletHeight =
+        std::clamp(height, 0, std::max(0, static_cast<int>(m_rect.bottom - m_rect.top)));
     SetSelectColor(m_color);
     UpdateControl(TRUE, FALSE);
 }
@@ -88,6 +89,9 @@ void MPalette::SetControlRect(const RECT& rect) {
 }
 
 void MPalette::Pick(POINT point) {
+    if (!HasField()) {
+        return;
+    }
     const RECT field = Field();
     const POINT thumb = {std::clamp(point.x, field.left, field.right - 1) - field.left,
                          std::clamp(point.y, field.top, field.bottom - 1) - field.top};

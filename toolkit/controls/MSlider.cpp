@@ -21,8 +21,7 @@ constexpr int kFillLeft = 10;
 
 MSlider::MSlider(MObject* parent, UINT id, const RECT& rect, BOOL visible, BOOL enabled)
     : MControlFont(parent, id, rect, visible, enabled, TRUE) {
-    m_textColor = 0xFF050505;
-    SetTextColor(m_textColor);
+    SetTextColor(0xFF050505);
     m_hAlign = 1;
     PlaceThumb();
 }
