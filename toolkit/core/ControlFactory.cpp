@@ -2,6 +2,7 @@
 
 #include "toolkit/controls/ButtonFactory.h"
 #include "toolkit/controls/TextControlCreators.h"
+#include "toolkit/controls/ValueControlCreators.h"
 
 #include <cwchar>
 
@@ -31,9 +32,9 @@ const ControlClass kClasses[] = {
     {L"CPhotoFrame", true, true, &CreateCPhotoFrame},
     {L"CSliderPicture", true, true, &CreateCSliderPicture},
     {L"CGifPicture", true, true, &CreateCGifPicture},
-    {L"MProgress", true, true, nullptr},
-    {L"MSlider", true, true, nullptr},
-    {L"MLevelCtrl", true, true, nullptr},
+    {L"MProgress", true, true, CreateMProgress},
+    {L"MSlider", true, true, CreateMSlider},
+    {L"MLevelCtrl", true, true, CreateMLevelCtrl},
     {L"MButton", true, true, button_factory::CreateMButton},
     {L"CImageButton", true, true, button_factory::CreateImageButton},
     {L"CTextButton", true, true, button_factory::CreateTextButton},
@@ -49,18 +50,18 @@ const ControlClass kClasses[] = {
     {L"MEdit", true, true, &CreateMEdit},
     {L"MRichEdit", true, true, &CreateMRichEdit},
     {L"MEditEx", true, true, &CreateMEditEx},
-    {L"MComboBox", true, true, nullptr},
+    {L"MComboBox", true, true, CreateMComboBox},
     {L"MTabCtrl", true, true, nullptr},
     {L"MTabLayout", true, true, nullptr},
     {L"MListBox", true, true, nullptr},
-    {L"MPalette", true, true, nullptr},
-    {L"CColorPalette", true, true, nullptr},
-    {L"CColorSelect", true, true, nullptr},
+    {L"MPalette", true, true, CreateMPalette},
+    {L"CColorPalette", true, true, CreateCColorPalette},
+    {L"CColorSelect", true, true, CreateCColorSelect},
     {L"KeyboardCtrl", true, true, nullptr},
-    {L"CirclePalette", true, true, nullptr},
+    {L"CirclePalette", true, true, CreateCirclePalette},
     {L"CDeviceCtrl", true, true, nullptr},
     {L"MenuItem", true, true, nullptr},
-    {L"CComboBoxList", true, false, nullptr},
+    {L"CComboBoxList", true, false, CreateCComboBoxList},
     {L"BatteryCtrl", true, false, nullptr},
     {L"KeyFuncControl", false, true, nullptr},
     {L"DListBox", false, true, nullptr},
