@@ -1,5 +1,6 @@
 // Looks at and drives a program's main window from outside, as another process would:
-//   winprobe state NAME     prints "visible=1 iconic=0 foreground=1 width=1280 height=720"
+//   winprobe state NAME     prints "visible=1 iconic=0 foreground=1 enabled=1 width=1280 ..."
+//   winprobe texts NAME     prints the texts of the window's child windows, one per line
 //   winprobe minimize NAME  minimises the window
 //   winprobe close NAME     asks the window to close
 //   winprobe hold           keeps a hidden window, and with it Wine's desktop, until killed
@@ -35,7 +36,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (argc != 3) {
-        std::fputs("usage: winprobe state|minimize|close NAME, or winprobe hold\n", stderr);
+        std::fputs("usage: winprobe state|texts|minimize|close NAME, or winprobe hold\n", stderr);
         return 1;
     }
     const std::wstring command = argv[1];
@@ -48,10 +49,23 @@ int wmain(int argc, wchar_t** argv) {
         GetWindowRect(window, &rect);
         wchar_t title[256] = {};
         GetWindowTextW(window, title, 256);
-        std::printf("visible=%d iconic=%d foreground=%d width=%ld height=%ld left=%ld top=%ld\n",
+        std::printf("visible=%d iconic=%d foreground=%d enabled=%d width=%ld height=%ld left=%ld "
+                    "top=%ld\n",
                     IsWindowVisible(window) ? 1 : 0, IsIconic(window) ? 1 : 0,
-                    GetForegroundWindow() == window ? 1 : 0, rect.right - rect.left,
-                    rect.bottom - rect.top, rect.left, rect.top);
+                    GetForegroundWindow() == window ? 1 : 0, IsWindowEnabled(window) ? 1 : 0,
+                    rect.right - rect.left, rect.bottom - rect.top, rect.left, rect.top);
+        return 0;
+    }
+    if (command == L"texts") {
+        // The system keeps a copy of each text, so this never waits on the window's thread.
+        for (HWND child = GetWindow(window, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t text[256] = {};
+            GetWindowTextW(child, text, 256);
+            char utf8[1024] = {};
+            WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+            std::printf("%s\n", utf8);
+        }
         return 0;
     }
     if (command == L"minimize") {
