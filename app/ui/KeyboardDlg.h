@@ -100,8 +100,11 @@ public:
 
 private:
     enum Line { kStatusLine, kFirmwareLine, kUpdateLine, kVersionLine, kLineCount };
-    // Asks the window, from any thread, to close with this result.
+    // Asks the window, from any thread, to close.
     static constexpr UINT kEndMessage = WM_APP + 0x32;
+    // Another process ends the program with this message and kExitRequest as second value.
+    static constexpr UINT kExitMessage = 1691;
+    static constexpr LPARAM kExitRequest = 610;
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);

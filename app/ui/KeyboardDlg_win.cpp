@@ -189,6 +189,12 @@ LRESULT KeyboardDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kEndMessage:
         Close();
         return 0;
+    case kExitMessage:
+        if (lParam == kExitRequest) {
+            m_result = 0;
+            Close();
+        }
+        return 0;
     case WM_DESTROY:
         RemovePropW(m_window, OrvixUI::Manager::GetDeviceName());
         m_window = nullptr;

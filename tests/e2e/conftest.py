@@ -144,6 +144,10 @@ class Program:
                                 capture_output=True, text=True, timeout=30)
         return result.returncode, result.stdout.strip()
 
+    def post(self, message, lparam):
+        subprocess.run([wine_command(), str(PROBE), "post", self.name, str(message), str(lparam)],
+                       check=True, timeout=30)
+
     def window_state(self, name=None):
         code, out = self.probe("state", name)
         if code != 0:

@@ -96,3 +96,16 @@ def test_closing_stops_the_worker_and_closes_the_keyboard(install):
     # A thread left running would keep the process from ending normally.
     assert process.wait(timeout=20) == 1
     assert emulator.state()["open_handles"] == 0
+
+
+def test_exit_request_from_another_process(install):
+    program = install()
+    emulator = program.attach_emulator(plugged="0")
+    process = program.start()
+    program.wait_for_status("Connected")
+    program.post(1691, 609)
+    time.sleep(1)
+    assert process.poll() is None, "only 610 asks the program to end"
+    program.post(1691, 610)
+    assert process.wait(timeout=20) == 0
+    assert emulator.state()["open_handles"] == 0

@@ -3,6 +3,7 @@
 //   winprobe texts NAME     prints the texts of the window's child windows, one per line
 //   winprobe minimize NAME  minimises the window
 //   winprobe close NAME     asks the window to close
+//   winprobe post NAME MESSAGE LPARAM   posts a message with wParam 0
 //   winprobe hold           keeps a hidden window, and with it Wine's desktop, until killed
 // NAME is the window property the program tags its main window with. Exit code 2: no window.
 
@@ -35,8 +36,18 @@ int wmain(int argc, wchar_t** argv) {
         }
         return 0;
     }
+    if (argc == 5 && std::wstring(argv[1]) == L"post") {
+        HWND window = FindTaggedWindow(argv[2]);
+        if (!window) {
+            return 2;
+        }
+        PostMessageW(window, static_cast<UINT>(_wtoi(argv[3])), 0, _wtoi(argv[4]));
+        return 0;
+    }
     if (argc != 3) {
-        std::fputs("usage: winprobe state|texts|minimize|close NAME, or winprobe hold\n", stderr);
+        std::fputs("usage: winprobe state|texts|minimize|close NAME, winprobe post NAME MESSAGE "
+                   "LPARAM, or winprobe hold\n",
+                   stderr);
         return 1;
     }
     const std::wstring command = argv[1];
