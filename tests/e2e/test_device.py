@@ -1,9 +1,10 @@
 """The program with the emulated keyboard: connecting at start, following it as it is
 plugged and unplugged, the window during a device task, and letting it go at the end."""
 
+import subprocess
 import time
 
-from conftest import screenshot, wait_until
+from conftest import PROBE, screenshot, wait_until, wine_command
 
 
 def settled(measure, quiet=1.0, timeout=20):
@@ -109,3 +110,20 @@ def test_exit_request_from_another_process(install):
     program.post(1691, 610)
     assert process.wait(timeout=20) == 0
     assert emulator.state()["open_handles"] == 0
+
+
+def test_refresh_leaves_other_programs_windows_alone(install):
+    # Another program's window of the toolkit's class, titled like a dialog the refresh closes.
+    decoy = subprocess.Popen([wine_command(), str(PROBE), "decoy", "MessageBox"])
+    try:
+        program = install()
+        emulator = program.attach_emulator(plugged="")
+        program.start()
+        program.wait_for_status("Not connected")
+        emulator.command("plug 0")
+        program.wait_for_status("Connected")
+        time.sleep(1)
+        assert decoy.poll() is None
+    finally:
+        decoy.kill()
+        decoy.wait()

@@ -5,6 +5,7 @@
 //   winprobe close NAME     asks the window to close
 //   winprobe post NAME MESSAGE LPARAM   posts a message with wParam 0
 //   winprobe hold           keeps a hidden window, and with it Wine's desktop, until killed
+//   winprobe decoy TITLE    shows a toolkit-class window with that title until it is closed
 // NAME is the window property the program tags its main window with. Exit code 2: no window.
 
 #include <windows.h>
@@ -35,6 +36,25 @@ int wmain(int argc, wchar_t** argv) {
             DispatchMessageW(&msg);
         }
         return 0;
+    }
+    if (argc == 3 && std::wstring(argv[1]) == L"decoy") {
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam,
+                                     LPARAM lParam) -> LRESULT {
+            if (message == WM_DESTROY) {
+                PostQuitMessage(3);
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
+        };
+        windowClass.lpszClassName = L"OrvixClient";
+        RegisterClassW(&windowClass);
+        CreateWindowExW(0, L"OrvixClient", argv[2], WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                        nullptr, nullptr, nullptr);
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            DispatchMessageW(&msg);
+        }
+        return static_cast<int>(msg.wParam);
     }
     if (argc == 5 && std::wstring(argv[1]) == L"post") {
         HWND window = FindTaggedWindow(argv[2]);
