@@ -38,8 +38,7 @@ def test_newer_program_is_installed_and_the_program_ends(install, update_server,
     assert (work / "notes" / "readme.txt").read_bytes() == b"what is new"
     assert not (work / "Keyboard-Software-1.0.1.zip").exists(), "the package is removed"
     assert "/clavira/version" in update_server.requests
-    state = emulator.state()
-    assert state is None or state["open_handles"] == 0
+    assert emulator.state()["open_handles"] == 0, "the keyboard is let go before the end"
 
 
 def test_hostile_package_starts_nothing_and_writes_nothing_outside(install, update_server,
