@@ -27,7 +27,8 @@ bench: setup
 	for b in build/bench/benchmarks/*_bench; do $$b; done
 	cmake --preset win64 >/dev/null
 	cmake --build --preset win64
-	scripts/wine-session --virtual sh -c 'for b in build/win64/benchmarks/*.exe; do "$$CLAVIRA_WINE" "$$b"; done'
+	scripts/wine-session --virtual sh -c 'for b in build/win64/benchmarks/*.exe; do "$$CLAVIRA_WINE" "$$b"; done; \
+	  cd build/win64/tests/emulated && "$$CLAVIRA_WINE" worker_latency.exe'
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

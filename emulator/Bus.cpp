@@ -83,7 +83,7 @@ void AppendLogLine(const Report& report) {
         << (report.failed ? "failed" : "ok") << "\"}\n";
 }
 
-std::string StateJson(const LightState& state) {
+std::string StateJson(const LightState& state, std::size_t openHandles) {
     std::ostringstream json;
     json << "{\"mode\":" << state.mode << ",\"brightness\":" << state.brightness
          << ",\"speed\":" << state.speed << ",\"direction\":" << state.direction
@@ -94,7 +94,7 @@ std::string StateJson(const LightState& state) {
          << ",\"music_level\":" << state.musicLevel << ",\"factory_resets\":" << state.factoryResets
          << ",\"stream_started\":" << (state.streamStarted ? "true" : "false")
          << ",\"user_colours\":\"" << Hex(state.userColours) << "\",\"key_colours\":\""
-         << Hex(state.keyColours) << "\"}\n";
+         << Hex(state.keyColours) << "\",\"open_handles\":" << openHandles << "}\n";
     return json.str();
 }
 
@@ -167,7 +167,7 @@ void Bus::SaveState() const {
     }
     // Written beside and renamed over, so a reader never sees half a file.
     const std::string temporary = std::string(path) + ".new";
-    std::ofstream(temporary, std::ios::trunc) << StateJson(keyboard.State());
+    std::ofstream(temporary, std::ios::trunc) << StateJson(keyboard.State(), handles.size());
     std::error_code ignored;
     std::filesystem::rename(temporary, path, ignored);
 }

@@ -65,7 +65,8 @@ struct Bus {
     bool TakeFailure(Failure failure);
     void Record(const hid_device_* device, const char* kind, std::span<const std::uint8_t> bytes,
                 bool failed);
-    // Writes the light state to the state file, when one is named.
+    // Writes the light state and the number of open handles to the state file, when one is
+    // named.
     void SaveState() const;
     // Applies the commands appended to the control file since the last call.
     void PollControl();

@@ -53,6 +53,7 @@ hid_device* OpenLocked(Bus& bus, const emulator::Interface& source) {
     const unsigned generation = source.mode < 0 ? 0 : bus.generation[source.mode];
     auto* device = new hid_device_{&source, generation, L""};
     bus.handles.insert(device);
+    bus.SaveState();
     return device;
 }
 
@@ -227,6 +228,7 @@ void HID_API_EXPORT HID_API_CALL hid_close(hid_device* dev) {
     std::lock_guard lock(bus.mutex);
     bus.handles.erase(dev);
     delete dev;
+    bus.SaveState();
 }
 
 int HID_API_EXPORT_CALL hid_get_manufacturer_string(hid_device* dev, wchar_t* string,

@@ -79,11 +79,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     CoInitialize(nullptr);
     OleInitialize(nullptr);
 
-    KeyboardDlg mainWindow;
-    mainWindow.DoModal(SW_SHOW);
-
-    CoUninitialize();
-    OleUninitialize();
-    Gdiplus::GdiplusShutdown(gdiplusToken);
-    return 1;
+    // 1 after a normal run; 0 when the window ended for an update installer.
+    int result = 0;
+    {
+        KeyboardDlg mainWindow;
+        result = mainWindow.DoModal(SW_SHOW);
+        CoUninitialize();
+        OleUninitialize();
+        Gdiplus::GdiplusShutdown(gdiplusToken);
+    }
+    return result;
 }

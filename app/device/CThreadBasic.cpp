@@ -30,6 +30,11 @@ bool CThreadBasic::Stop() {
     return m_doneSignal.wait_for(lock, std::chrono::milliseconds(1000), [this] { return m_done; });
 }
 
+bool CThreadBasic::HasEnded() {
+    std::lock_guard lock(m_doneMutex);
+    return m_done;
+}
+
 void CThreadBasic::Join() {
     m_running = 0;
     if (m_thread.joinable()) {

@@ -26,6 +26,11 @@ public:
     void Start();
     // Asks the thread to end and waits for it up to a second; false when it has not ended.
     bool Stop();
+    // Asks the thread to end after its current pass and returns at once; the thread may ask
+    // this of itself. A window whose thread serves the pass's calls waits with HasEnded.
+    void RequestStop() { m_running = 0; }
+    // True once the thread function has returned, or when the thread never started.
+    bool HasEnded();
     bool IsRunning() const { return m_running.load(); }
 
     int Period() const { return m_period; }

@@ -25,14 +25,17 @@ void UpdateService::CheckProgramUpdate(const UpdateSources& sources) {
     }
 }
 
+// The keyboard is asked first, so its version is known (and shown) also when the update
+// service cannot be reached.
 void UpdateService::CheckFirmwareUpdate(const UpdateSources& sources) {
     m_newestFirmwareVersion.clear();
+    const int keyboardVersion = m_host.ReadFirmwareVersion();
     const std::wstring offered = FetchVersion(sources.firmwareService);
     if (offered.empty()) {
         return;
     }
     m_newestFirmwareVersion = offered;
-    if (FirmwareNeedsUpdate(m_host.ReadFirmwareVersion(), offered)) {
+    if (FirmwareNeedsUpdate(keyboardVersion, offered)) {
         m_host.MarkFirmwareUpdate();
         m_host.QueueFirmwareInstall();
     }

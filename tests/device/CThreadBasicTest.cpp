@@ -76,3 +76,20 @@ TEST(CThreadBasicTest, StopGivesUpOnAStuckPassAndTheThreadEndsLater) {
     WaitForPasses(thread, 2);
     EXPECT_TRUE(thread.Stop());
 }
+
+TEST(CThreadBasicTest, RequestStopEndsTheThreadAfterItsCurrentPass) {
+    RecordingThread thread;
+    EXPECT_TRUE(thread.HasEnded()) << "never started";
+    thread.Hold();
+    thread.Start();
+    WaitForPasses(thread, 1);
+    thread.RequestStop();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(thread.HasEnded()) << "the pass it is in runs to its end";
+    thread.Release();
+    for (int i = 0; i < 1000 && !thread.HasEnded(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_TRUE(thread.HasEnded());
+    EXPECT_EQ(thread.Passes(), 1);
+}

@@ -77,6 +77,8 @@ TEST_F(EmulatorTest, KeepsTheLightStateInTheStateFile) {
     std::getline(std::ifstream(state), json);
     EXPECT_EQ(json.rfind("{\"mode\":4,\"brightness\":3,", 0), 0u) << json;
     EXPECT_NE(json.find("\"color_index\":5,\"color\":\"112233\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"open_handles\":0}"), std::string::npos)
+        << "rewritten on close: " << json;
 }
 
 TEST_F(EmulatorTest, FollowsCommandsAppendedToTheControlFile) {

@@ -44,7 +44,10 @@ public:
 
 class FakeHost : public UpdateHost {
 public:
-    int ReadFirmwareVersion() override { return firmwareVersion; }
+    int ReadFirmwareVersion() override {
+        ++firmwareReads;
+        return firmwareVersion;
+    }
     void MarkProgramUpdate() override { programMarked = true; }
     void MarkFirmwareUpdate() override { firmwareMarked = true; }
     void QueueFirmwareInstall() override { firmwareQueued = true; }
@@ -55,6 +58,7 @@ public:
     void EndProgram() override { ended = true; }
 
     int firmwareVersion = -1;
+    int firmwareReads = 0;
     bool programMarked = false;
     bool firmwareMarked = false;
     bool firmwareQueued = false;
@@ -170,6 +174,14 @@ TEST_F(UpdateServiceTest, FirmwareCheckComparesTheKeyboardsVersion) {
     m_transfer.texts.clear();
     m_service.CheckFirmwareUpdate(m_sources);
     EXPECT_EQ(m_service.NewestFirmwareVersion(), L"") << "emptied before each check";
+}
+
+TEST_F(UpdateServiceTest, FirmwareCheckReadsTheKeyboardWithoutAService) {
+    m_host.firmwareVersion = 0x105;
+    m_service.CheckFirmwareUpdate(m_sources);
+    EXPECT_EQ(m_host.firmwareReads, 1) << "the window shows the version it read";
+    EXPECT_FALSE(m_host.firmwareQueued);
+    EXPECT_TRUE(m_transfer.downloads.empty());
 }
 
 TEST_F(UpdateServiceTest, FirmwareToolIsStartedFromItsPackage) {

@@ -1,8 +1,11 @@
 // Looks at and drives a program's main window from outside, as another process would:
-//   winprobe state NAME     prints "visible=1 iconic=0 foreground=1 width=1280 height=720"
+//   winprobe state NAME     prints "visible=1 iconic=0 foreground=1 enabled=1 width=1280 ..."
+//   winprobe texts NAME     prints the texts of the window's child windows, one per line
 //   winprobe minimize NAME  minimises the window
 //   winprobe close NAME     asks the window to close
+//   winprobe post NAME MESSAGE LPARAM   posts a message with wParam 0
 //   winprobe hold           keeps a hidden window, and with it Wine's desktop, until killed
+//   winprobe decoy TITLE    shows a toolkit-class window with that title until it is closed
 // NAME is the window property the program tags its main window with. Exit code 2: no window.
 
 #include <windows.h>
@@ -34,8 +37,37 @@ int wmain(int argc, wchar_t** argv) {
         }
         return 0;
     }
+    if (argc == 3 && std::wstring(argv[1]) == L"decoy") {
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam,
+                                     LPARAM lParam) -> LRESULT {
+            if (message == WM_DESTROY) {
+                PostQuitMessage(3);
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
+        };
+        windowClass.lpszClassName = L"OrvixClient";
+        RegisterClassW(&windowClass);
+        CreateWindowExW(0, L"OrvixClient", argv[2], WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                        nullptr, nullptr, nullptr);
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            DispatchMessageW(&msg);
+        }
+        return static_cast<int>(msg.wParam);
+    }
+    if (argc == 5 && std::wstring(argv[1]) == L"post") {
+        HWND window = FindTaggedWindow(argv[2]);
+        if (!window) {
+            return 2;
+        }
+        PostMessageW(window, static_cast<UINT>(_wtoi(argv[3])), 0, _wtoi(argv[4]));
+        return 0;
+    }
     if (argc != 3) {
-        std::fputs("usage: winprobe state|minimize|close NAME, or winprobe hold\n", stderr);
+        std::fputs("usage: winprobe state|texts|minimize|close NAME, winprobe post NAME MESSAGE "
+                   "LPARAM, or winprobe hold\n",
+                   stderr);
         return 1;
     }
     const std::wstring command = argv[1];
@@ -48,10 +80,23 @@ int wmain(int argc, wchar_t** argv) {
         GetWindowRect(window, &rect);
         wchar_t title[256] = {};
         GetWindowTextW(window, title, 256);
-        std::printf("visible=%d iconic=%d foreground=%d width=%ld height=%ld left=%ld top=%ld\n",
+        std::printf("visible=%d iconic=%d foreground=%d enabled=%d width=%ld height=%ld left=%ld "
+                    "top=%ld\n",
                     IsWindowVisible(window) ? 1 : 0, IsIconic(window) ? 1 : 0,
-                    GetForegroundWindow() == window ? 1 : 0, rect.right - rect.left,
-                    rect.bottom - rect.top, rect.left, rect.top);
+                    GetForegroundWindow() == window ? 1 : 0, IsWindowEnabled(window) ? 1 : 0,
+                    rect.right - rect.left, rect.bottom - rect.top, rect.left, rect.top);
+        return 0;
+    }
+    if (command == L"texts") {
+        // The system keeps a copy of each text, so this never waits on the window's thread.
+        for (HWND child = GetWindow(window, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t text[256] = {};
+            GetWindowTextW(child, text, 256);
+            char utf8[1024] = {};
+            WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+            std::printf("%s\n", utf8);
+        }
         return 0;
     }
     if (command == L"minimize") {
