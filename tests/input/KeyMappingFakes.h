@@ -116,7 +116,7 @@ public:
             }
             return true;
         }
-        ++m_reads;
+        m_readSinceDelivery = true;
         m_changed.notify_all();
         m_changed.wait(lock, [this] { return m_cancelled || !m_events.empty(); });
         if (m_events.empty()) {
@@ -124,6 +124,7 @@ public:
         }
         const auto bytes = EncodeFilterKeyEvent(m_events.front());
         m_events.pop_front();
+        m_readSinceDelivery = false;
         std::copy_n(bytes.begin(), std::min(outputSize, bytes.size()),
                     static_cast<std::uint8_t*>(output));
         return true;
@@ -144,12 +145,11 @@ public:
         m_events.push_back({keyCode, 0, pressed});
         m_changed.notify_all();
     }
-    // Waits until every pushed event has been handed out and the next read has begun, so the
-    // events before it have been fully handled.
+    // Waits until every pushed event has been handed out and a read has begun after the last
+    // one, so that every event has been fully handled.
     void WaitUntilDrained() {
         std::unique_lock lock(m_mutex);
-        const int target = m_reads + static_cast<int>(m_events.size()) + 1;
-        m_changed.wait(lock, [&] { return m_events.empty() && m_reads >= target; });
+        m_changed.wait(lock, [&] { return m_events.empty() && m_readSinceDelivery; });
     }
 
     std::vector<std::pair<std::uint32_t, std::size_t>> controls;
@@ -159,7 +159,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<FilterKeyEvent> m_events;
-    int m_reads = 0;
+    bool m_readSinceDelivery = false;
     bool m_cancelled = false;
 };
 
