@@ -1,0 +1,144 @@
+// Hook-to-window latency of a remapped key under Wine or Windows, through the user-mode key
+// filter and virtual keyboard: keys typed on the X display with xdotool pass a timing hook
+// (installed last, so the system calls it first), then the filter's hook, the monitor thread,
+// the key mapping and SendInput, and arrive at a focused window as the mapped key. For
+// comparison, the same keys are then answered by a bare hook thread that calls SendInput itself:
+// the system's own share of the time. Prints the median, 90th percentile and maximum of both in
+// milliseconds.
+
+#include "app/device/DriverlessFilter.h"
+#include "app/device/DriverlessQuillpad.h"
+#include "app/device/Quillpad.h"
+#include "app/input/KeyMapping.h"
+#include "tests/XdotoolInput.h"
+#include "tests/input/KeyMappingFakes.h"
+#include "tests/input/TypingWindow_win.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <deque>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t WindowTitle[] = L"ClaviraKeyMappingTiming";
+constexpr std::size_t kPresses = 60;
+
+std::deque<LONGLONG> s_hookTimes; // the main thread's hook and pump only
+
+LONGLONG Now() {
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return counter.QuadPart;
+}
+
+LRESULT CALLBACK TimingHook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (code == HC_ACTION && wParam == WM_KEYDOWN && key->vkCode == 'A' &&
+        !(key->flags & LLKHF_INJECTED)) {
+        s_hookTimes.push_back(Now());
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Swallows A and types C in its place, on the hook's own thread.
+LRESULT CALLBACK BareHook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (code != HC_ACTION || key->vkCode != 'A' || (key->flags & LLKHF_INJECTED)) {
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = 'C';
+    input.ki.dwFlags = (wParam == WM_KEYUP || wParam == WM_SYSKEYUP) ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof(input));
+    return 1;
+}
+
+// Types the presses and returns each one's latency from the timing hook to the window, sorted.
+std::vector<double> Measure(TypingWindow& window) {
+    s_hookTimes.clear();
+    HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, TimingHook, GetModuleHandleW(nullptr), 0);
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    std::vector<double> latencies;
+    window.onKeyMessage = [&](const MSG& message) {
+        if (message.message == WM_KEYDOWN && message.wParam == 'C' && !s_hookTimes.empty()) {
+            latencies.push_back(static_cast<double>(Now() - s_hookTimes.front()) * 1000.0 /
+                                static_cast<double>(frequency.QuadPart));
+            s_hookTimes.pop_front();
+        }
+    };
+    std::wstring keys;
+    for (std::size_t i = 0; i < kPresses; ++i) {
+        keys += L" a";
+    }
+    TypeWithXdotool(WindowTitle, keys);
+    window.PumpUntil([&] { return latencies.size() >= kPresses; }, std::chrono::seconds(30));
+    window.onKeyMessage = nullptr;
+    UnhookWindowsHookEx(hook);
+    std::sort(latencies.begin(), latencies.end());
+    return latencies;
+}
+
+void Print(const char* what, const std::vector<double>& latencies) {
+    if (latencies.empty()) {
+        std::printf("%s: no mapped key arrived\n", what);
+        return;
+    }
+    std::printf("%s, %zu keys: median %.3f ms, p90 %.3f ms, max %.3f ms\n", what, latencies.size(),
+                latencies[latencies.size() / 2], latencies[latencies.size() * 9 / 10],
+                latencies.back());
+}
+
+std::vector<double> MeasureKeyMapping(TypingWindow& window) {
+    HidUsbFilter::DriverlessFilter filter;
+    if (!filter.Open()) {
+        return {};
+    }
+    DriverlessQuillpad padChannel;
+    Quillpad quillpad(padChannel);
+    MemoryMappingData data;
+    data.Assign(4, kAssignKey, 6); // A types C
+    ThreadPlaybackSleeper sleeper;
+    KeyMapping mapping({quillpad, filter, data, sleeper, nullptr});
+    mapping.ReprogramKeyFilter();
+    return Measure(window);
+}
+
+std::vector<double> MeasureBareHook(TypingWindow& window) {
+    std::atomic<DWORD> threadId{0};
+    std::thread bare([&threadId] {
+        MSG message;
+        PeekMessageW(&message, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+        HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, BareHook, GetModuleHandleW(nullptr), 0);
+        threadId = GetCurrentThreadId();
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            DispatchMessageW(&message);
+        }
+        UnhookWindowsHookEx(hook);
+    });
+    while (threadId == 0) {
+        Sleep(1);
+    }
+    std::vector<double> latencies = Measure(window);
+    PostThreadMessageW(threadId, WM_QUIT, 0, 0);
+    bare.join();
+    return latencies;
+}
+
+} // namespace
+
+int main() {
+    TypingWindow window(WindowTitle);
+    const std::vector<double> mapped = MeasureKeyMapping(window);
+    const std::vector<double> bare = MeasureBareHook(window);
+    Print("key mapping, hook to window", mapped);
+    Print("bare hook thread with SendInput", bare);
+    return mapped.empty() ? 1 : 0;
+}

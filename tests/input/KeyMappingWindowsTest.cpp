@@ -1,0 +1,107 @@
+#include "app/device/DriverlessFilter.h"
+#include "app/device/DriverlessQuillpad.h"
+#include "app/device/Quillpad.h"
+#include "app/input/KeyMapping.h"
+#include "tests/XdotoolInput.h"
+#include "tests/input/KeyMappingFakes.h"
+#include "tests/input/TypingWindow_win.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+namespace {
+
+constexpr wchar_t WindowTitle[] = L"ClaviraKeyMappingTestWindow";
+
+// The user-mode key filter and virtual keyboard, as the program uses them without drivers.
+class DriverlessMapping : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(filter.Open()); }
+
+    KeyMapping& Mapping() {
+        if (!m_mapping) {
+            m_mapping.emplace(KeyMappingParts{quillpad, filter, data, sleeper,
+                                              [this](int id) { queued.push_back(id); }});
+        }
+        return *m_mapping;
+    }
+
+    TypingWindow window{WindowTitle};
+    HidUsbFilter::DriverlessFilter filter;
+    DriverlessQuillpad padChannel;
+    Quillpad quillpad{padChannel};
+    MemoryMappingData data;
+    ThreadPlaybackSleeper sleeper;
+    std::vector<int> queued; // written on the monitor thread, read after it has stopped
+
+private:
+    std::optional<KeyMapping> m_mapping;
+};
+
+TEST_F(DriverlessMapping, WatchedKeyArrivesAsItsMappedKey) {
+    data.Assign(4, kAssignKey, 6);      // A types C
+    data.Assign(7, kAssignShortcut, 1); // D selects all
+    data.Assign(8, kAssignMacro, 12);   // E queues macro 12
+    std::vector<std::pair<UINT, WPARAM>> keys;
+    window.onKeyMessage = [&](const MSG& message) {
+        keys.emplace_back(message.message, message.wParam);
+    };
+    ASSERT_TRUE(Mapping().ReprogramKeyFilter());
+    ASSERT_TRUE(TypeWithXdotool(WindowTitle, L"a b a d e x"));
+    const auto seen = [&](UINT message, WPARAM key) {
+        return std::find(keys.begin(), keys.end(), std::pair(message, key)) != keys.end();
+    };
+    EXPECT_TRUE(window.PumpUntil([&] { return seen(WM_KEYUP, 'X'); }));
+    EXPECT_EQ(window.Text(), L"cbcx");
+    // D played Ctrl+A; E (a macro) and the watched keys themselves reached nobody.
+    const std::vector<std::pair<UINT, WPARAM>> expected{
+        {WM_KEYDOWN, 'C'}, {WM_KEYUP, 'C'},        {WM_KEYDOWN, 'B'},        {WM_KEYUP, 'B'},
+        {WM_KEYDOWN, 'C'}, {WM_KEYUP, 'C'},        {WM_KEYDOWN, VK_CONTROL}, {WM_KEYDOWN, 'A'},
+        {WM_KEYUP, 'A'},   {WM_KEYUP, VK_CONTROL}, {WM_KEYDOWN, 'X'},        {WM_KEYUP, 'X'}};
+    EXPECT_EQ(keys, expected);
+    Mapping().Shutdown();
+    EXPECT_EQ(queued, std::vector<int>{12});
+    for (int key : {int{'A'}, int{'C'}, int{'D'}, VK_LCONTROL, VK_CONTROL}) {
+        EXPECT_FALSE(GetAsyncKeyState(key) & 0x8000) << key;
+    }
+}
+
+TEST_F(DriverlessMapping, MacroTypesIntoTheFocusedEdit) {
+    data.AddMacro(3, 2,
+                  {{2, VK_LSHIFT, 0},
+                   {2, 'H', 0},
+                   {3, 'H', 0},
+                   {3, VK_LSHIFT, 0},
+                   {2, 'I', 0},
+                   {3, 'I', 20}});
+    std::atomic<bool> played{false};
+    std::thread worker([&] {
+        Mapping().PlayMacro(3);
+        played = true;
+    });
+    EXPECT_TRUE(window.PumpUntil([&] { return played && window.Text() == L"HiHi"; }))
+        << window.Text();
+    worker.join();
+    for (int key : {int{'H'}, int{'I'}, VK_LSHIFT, VK_SHIFT}) {
+        EXPECT_FALSE(GetAsyncKeyState(key) & 0x8000) << key;
+    }
+}
+
+TEST_F(DriverlessMapping, InterruptedMacroLeavesNoKeyDown) {
+    data.AddMacro(3, 1, {{2, VK_LSHIFT, 0}, {2, 'K', 31000}});
+    std::thread worker([&] { Mapping().PlayMacro(3); });
+    EXPECT_TRUE(window.PumpUntil([&] { return window.Text() == L"K"; })) << window.Text();
+    EXPECT_TRUE(GetAsyncKeyState(VK_LSHIFT) & 0x8000);
+    Mapping().InterruptMacro();
+    worker.join();
+    window.Pump(std::chrono::milliseconds(100));
+    EXPECT_FALSE(GetAsyncKeyState(VK_LSHIFT) & 0x8000);
+    EXPECT_FALSE(GetAsyncKeyState('K') & 0x8000);
+}
+
+} // namespace

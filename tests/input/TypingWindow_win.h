@@ -1,0 +1,82 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+// A focused top-level window holding an edit control, for typing into on the X display. Its
+// message pump wakes as soon as input arrives and shows each key message to `onKeyMessage`
+// before dispatching it.
+class TypingWindow {
+public:
+    explicit TypingWindow(const wchar_t* title) {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = Procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"ClaviraTypingWindow";
+        RegisterClassW(&windowClass);
+        m_window =
+            CreateWindowExW(0, windowClass.lpszClassName, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                            40, 40, 400, 160, nullptr, nullptr, windowClass.hInstance, nullptr);
+        m_edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 380,
+                                 30, m_window, nullptr, windowClass.hInstance, nullptr);
+        SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        SetForegroundWindow(m_window);
+        SetFocus(m_edit);
+        Pump(std::chrono::milliseconds(200));
+    }
+    ~TypingWindow() { DestroyWindow(m_window); }
+    TypingWindow(const TypingWindow&) = delete;
+    TypingWindow& operator=(const TypingWindow&) = delete;
+
+    void Pump(std::chrono::milliseconds time) {
+        const auto end = std::chrono::steady_clock::now() + time;
+        do {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (onKeyMessage &&
+                    (message.message == WM_KEYDOWN || message.message == WM_KEYUP ||
+                     message.message == WM_SYSKEYDOWN || message.message == WM_SYSKEYUP)) {
+                    onKeyMessage(message);
+                }
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        } while (std::chrono::steady_clock::now() < end);
+    }
+    template <typename Done>
+    bool PumpUntil(Done done, std::chrono::milliseconds limit = std::chrono::milliseconds(5000)) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > end) {
+                return false;
+            }
+            Pump(std::chrono::milliseconds(5));
+        }
+        return true;
+    }
+    std::wstring Text() const {
+        wchar_t text[256]{};
+        GetWindowTextW(m_edit, text, 256);
+        return text;
+    }
+    void ClearText() { SetWindowTextW(m_edit, L""); }
+
+    std::function<void(const MSG&)> onKeyMessage;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<TypingWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self != nullptr && message == WM_SETFOCUS) {
+            SetFocus(self->m_edit);
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    HWND m_window = nullptr;
+    HWND m_edit = nullptr;
+};
