@@ -52,6 +52,8 @@ public:
 
     void QueueTask(int code) { m_tasks.Append(code); }
     void QueueMacro(int macroId) { m_macros.Append(macroId); }
+    // Macros queued for a mapping that changed, or a keyboard that went away, do not play.
+    void ClearMacros() { m_macros.Clear(); }
     std::vector<int> PendingTasks() const { return m_tasks.Snapshot(); }
     std::vector<int> PendingMacros() const { return m_macros.Snapshot(); }
 

@@ -31,6 +31,10 @@ public:
         m_items.pop_front();
         return code;
     }
+    void Clear() {
+        std::lock_guard lock(m_mutex);
+        m_items.clear();
+    }
     bool Empty() const {
         std::lock_guard lock(m_mutex);
         return m_items.empty();

@@ -5,6 +5,9 @@
 #include "app/device/DeviceWorker.h"
 #include "app/device/KeyboardProtocol.h"
 #include "app/device/WorkerHost.h"
+#include "app/input/KeyMapping.h"
+#include "app/input/MappingData.h"
+#include "app/input/PlaybackSleeper.h"
 #include "app/ui/UiThreadCalls.h"
 #include "app/update/HttpDownloader.h"
 #include "app/update/UpdateService.h"
@@ -17,6 +20,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 // The program's main window: a 1280 x 720 popup centred on the screen, titled and tagged
@@ -69,9 +73,8 @@ public:
     void LoadProfileList() override {}
     void LoadLightPage() override {}
     void SetUpMusic() override {}
-    // Key mapping and macro playback come with the input engine; until then they do nothing.
-    void ReprogramKeyFilter() override {}
-    void PlayMacro(int) override {}
+    void ReprogramKeyFilter() override;
+    void PlayMacro(int macroId) override;
     // No light engines yet.
     void StartVisualizer() override {}
     bool PaintKeyFrame(std::uint32_t, std::vector<KeyColour>&) override { return false; }
@@ -109,6 +112,8 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnInitDialog();
+    // Finds the virtual keyboard and the key filter; false when the program cannot run.
+    bool StartKeyMapping();
     void OnDeviceChange(WPARAM event, LPARAM data);
     void OnPaint();
     void Close();
@@ -137,6 +142,11 @@ private:
     bool m_programUpdate = false;
     bool m_firmwareUpdate = false;
     std::atomic<int> m_result{1};
+
+    ThreadPlaybackSleeper m_macroSleeper;
+    StoreMappingData m_mappingData;
+    // Created at start-up; outlives the worker, which plays macros through it.
+    std::unique_ptr<KeyMapping> m_keyMapping;
 
     // Last, so its thread has ended before anything it uses goes.
     DeviceWorker m_worker;

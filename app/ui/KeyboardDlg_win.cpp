@@ -1,8 +1,11 @@
 #include "app/ui/KeyboardDlg.h"
 
+#include "app/device/QuillpadSetup.h"
+
 #include "app/core/FilePath.h"
 #include "app/core/Folders.h"
 #include "app/device/DeviceManager.h"
+#include "app/device/QuillpadSetup.h"
 #include "app/store/ProfileStore.h"
 #include "app/update/UpdateAddresses.h"
 #include "toolkit/core/Manager.h"
@@ -85,6 +88,7 @@ KeyboardDlg::KeyboardDlg()
     : m_catalog(GetProgramFolder(), GetDataFolder(), *this, DeviceManager::Instance(),
                 ProfileStore::Instance()),
       m_protocol(DeviceManager::Instance()), m_updates(*this, *this),
+      m_mappingData(ProfileStore::Instance()),
       m_worker(DeviceWorkerParts{DeviceManager::Instance(), m_protocol, ProfileStore::Instance(),
                                  m_updates, m_catalog.ConnectionList(), ThreadSleeper(),
                                  ThreadSleeper(), SystemTimerResolution()},
@@ -138,6 +142,11 @@ void KeyboardDlg::OnInitDialog() {
     }
     ShowLine(kStatusLine, L"Looking for the keyboard");
     ShowUpdateMarks();
+    if (!StartKeyMapping()) {
+        m_result = 0;
+        Close();
+        return;
+    }
 
     m_catalog.LoadDeviceList();
     const DeviceDescription& description = m_catalog.Description();
@@ -148,6 +157,31 @@ void KeyboardDlg::OnInitDialog() {
     m_worker.Start();
     EnqueueTask(kTaskProgramCheck);
     EnqueueTask(kTaskFirstConnection);
+}
+
+bool KeyboardDlg::StartKeyMapping() {
+    if (SetUpInputChannels() == InputChannelChoice::Unavailable) {
+        MessageBoxW(m_window, L"InstallDriver Error!", L"Install Driver", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    GetQuillpad().Reset();
+    m_keyMapping = std::make_unique<KeyMapping>(
+        KeyMappingParts{GetQuillpad(), GetFilterChannel(), m_mappingData, m_macroSleeper,
+                        [this](int macroId) { m_worker.QueueMacro(macroId); }});
+    return true;
+}
+
+void KeyboardDlg::ReprogramKeyFilter() {
+    m_worker.ClearMacros();
+    if (m_keyMapping) {
+        m_keyMapping->ReprogramKeyFilter();
+    }
+}
+
+void KeyboardDlg::PlayMacro(int macroId) {
+    if (m_keyMapping) {
+        m_keyMapping->PlayMacro(macroId);
+    }
 }
 
 LRESULT CALLBACK KeyboardDlg::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -220,6 +254,11 @@ void KeyboardDlg::OnDeviceChange(WPARAM event, LPARAM data) {
 // are closed before the process ends rather than left to it.
 void KeyboardDlg::Close() {
     StopWorker();
+    // Nothing the mapping pressed may stay down after the program, and the filter watches no
+    // key once nobody answers it.
+    if (m_keyMapping) {
+        m_keyMapping->Shutdown();
+    }
     DeviceManager::Instance().CloseAll();
     if (m_notification) {
         UnregisterDeviceNotification(m_notification);
@@ -296,6 +335,11 @@ void KeyboardDlg::ShowConnectedState() {
 }
 
 void KeyboardDlg::ShowNotConnectedState() {
+    // The releases of keys held when the keyboard went away will never come.
+    m_worker.ClearMacros();
+    if (m_keyMapping) {
+        m_keyMapping->ReleaseAll();
+    }
     m_tab = 0;
     ShowLine(kStatusLine, L"Not connected");
     ShowLine(kFirmwareLine, L"");
