@@ -1,5 +1,7 @@
 #include "toolkit/core/ControlFactory.h"
 
+#include "toolkit/core/MenuItem.h"
+
 #include <cwchar>
 
 namespace OrvixUI {
@@ -56,7 +58,7 @@ const ControlClass kClasses[] = {
     {L"KeyboardCtrl", true, true, nullptr},
     {L"CirclePalette", true, true, nullptr},
     {L"CDeviceCtrl", true, true, nullptr},
-    {L"MenuItem", true, true, nullptr},
+    {L"MenuItem", true, true, [](MObject* p, UINT id, const RECT& r, const wchar_t* t, BOOL v, BOOL) -> MControl* { return new MenuItem(p, id, r, t, v); }},
     {L"CComboBoxList", true, false, nullptr},
     {L"BatteryCtrl", true, false, nullptr},
     {L"KeyFuncControl", false, true, nullptr},

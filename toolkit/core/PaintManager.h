@@ -14,6 +14,9 @@
 
 namespace OrvixUI {
 
+class MAirBladder;
+class MShadow;
+
 enum enumBackMode { BACK_MODE_IMAGE = 0, BACK_MODE_NINE_PATCH = 1 };
 enum MsgLevel { MSG_LEVEL_INFO = 0, MSG_LEVEL_WARNING = 1, MSG_LEVEL_ERROR = 2 };
 
@@ -124,6 +127,22 @@ public:
     HWND GetToolTipWnd() const;
     UINT GetTooltipCtrlID() const;
     void SetTooltipCtrlID(UINT id);
+
+    // --- Bubble tip (made on first use) and drop shadow ---
+    void SetAirBladderMsg(const wchar_t* text, POINT point, int type, int mode);
+    // Hiding with an owner id hides only a tip that belongs to that control.
+    void ShowAirBladder(BOOL show, UINT ownerId);
+    MAirBladder* GetAirBladder() const;
+    BOOL CreateShadow(BOOL show, BOOL flag);
+    BOOL SetSize(int size);
+    BOOL SetSharpness(int sharpness);
+    BOOL SetDarkness(int darkness);
+    BOOL SetPosition(int x, int y);
+    BOOL SetShadowColor(COLORREF color);
+    BOOL SetShadowImage(const wchar_t* fileName, const RECT& corners);
+    BOOL SetShadowShow(BOOL show);
+    void DisableShadow();
+    MShadow* GetShadow() const;
 
     // --- Caret (text entry controls) ---
     void CreateCaret(HBITMAP bitmap, int width, int height);
@@ -245,6 +264,10 @@ private:
 
     ImageCache m_images;
     FontCache m_fonts;
+
+    std::unique_ptr<MAirBladder> m_airBladder;
+    UINT m_airBladderOwner = 0;
+    std::unique_ptr<MShadow> m_shadow;
 };
 
 } // namespace OrvixUI

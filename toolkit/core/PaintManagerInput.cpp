@@ -1,5 +1,7 @@
 #include "toolkit/core/PaintManager.h"
 
+#include "toolkit/core/MShadow.h"
+
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -24,6 +26,9 @@ bool IsReflected(UINT message) {
 } // namespace
 
 LRESULT PaintManager::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_shadow) {
+        m_shadow->OnParentMessage(message, wParam, lParam);
+    }
     {
         std::lock_guard guard(m_controlLock);
         for (MControl* control : m_controls) {
