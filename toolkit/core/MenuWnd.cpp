@@ -47,15 +47,35 @@ HWND MenuWnd::Create(HWND parentHwnd, POINT point, UINT notifyMessage, UINT reso
     return Create(parentHwnd, point, notifyMessage, nullptr, modeParameter, width, backMode);
 }
 
+// With the window's font when its cache has it, else with the system's match for the face
+// (before Create the cache is still empty).
+int MenuWnd::TitleWidth(const wchar_t* title) {
+    if (Gdiplus::FontFamily* family = m_pm.FindTempFont(m_fontFace.c_str())) {
+        Gdiplus::Font font(family, static_cast<Gdiplus::REAL>(m_fontSize), m_fontStyle,
+                           Gdiplus::UnitPixel);
+        Gdiplus::StringFormat format;
+        format.SetAlignment(Gdiplus::StringAlignmentNear);
+        format.SetFormatFlags(Gdiplus::StringFormatFlagsNoWrap);
+        return static_cast<int>(MRender::GetTextBounds(font, format, title).cx);
+    }
+    LOGFONTW face = {};
+    lstrcpynW(face.lfFaceName, m_fontFace.c_str(), LF_FACESIZE);
+    face.lfHeight = -m_fontSize;
+    face.lfWeight = (m_fontStyle & Gdiplus::FontStyleBold) ? FW_BOLD : FW_NORMAL;
+    face.lfCharSet = DEFAULT_CHARSET;
+    HFONT font = CreateFontIndirectW(&face);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size = {0, 0};
+    GetTextExtentPoint32W(dc, title, lstrlenW(title), &size);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(font);
+    return static_cast<int>(size.cx);
+}
+
 void MenuWnd::Widen(const wchar_t* title) {
-    Gdiplus::FontFamily* family = m_pm.FindTempFont(m_fontFace.c_str());
-    Gdiplus::Font font(family ? family : Gdiplus::FontFamily::GenericSansSerif(),
-                       static_cast<Gdiplus::REAL>(m_fontSize), m_fontStyle, Gdiplus::UnitPixel);
-    Gdiplus::StringFormat format;
-    format.SetAlignment(Gdiplus::StringAlignmentNear);
-    format.SetFormatFlags(Gdiplus::StringFormatFlagsNoWrap);
-    const SIZE size = MRender::GetTextBounds(font, format, title);
-    m_neededWidth = std::max(m_neededWidth, static_cast<int>(size.cx) + m_textIndent + kTitleSlack);
+    m_neededWidth = std::max(m_neededWidth, TitleWidth(title) + m_textIndent + kTitleSlack);
     m_menuWidth = std::max(m_menuWidth, m_neededWidth);
 }
 
@@ -178,7 +198,9 @@ void MenuWnd::SetMargins(int top, int bottom) {
 int MenuWnd::GetMenuWidth() const { return m_menuWidth; }
 
 void MenuWnd::InitUI(const RECT&) {
+    // Measured again now that the window's own fonts are loaded.
     for (const ItemSetting& setting : m_settings) {
+        Widen(setting.title.c_str());
         ApplySetting(setting);
     }
     SetMenuPoint();

@@ -63,6 +63,7 @@ private:
     };
 
     MenuItem* NewItem(const wchar_t* title, UINT id);
+    int TitleWidth(const wchar_t* title);
     void Widen(const wchar_t* title);
     ItemSetting& Setting(UINT id);
     void ApplySetting(const ItemSetting& setting);
