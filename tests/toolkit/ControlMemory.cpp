@@ -41,13 +41,13 @@ int main() {
         dialog.CreateControl(L"MenuItem", 1, RECT{0, 0, 60, 30}, L"Item", TRUE, TRUE);
 
         const SIZE_T bytesBefore = PrivateBytes();
-            for (int i = 0; i < kControls; ++i) {
+        for (int i = 0; i < kControls; ++i) {
             const int x = (i % 20) * 64, y = ((i / 20) % 24) * 30;
             dialog.CreateControl(L"MenuItem", 100 + i, RECT{x, y, x + 60, y + 30}, L"Item", TRUE,
                                  TRUE);
         }
         const SIZE_T bytesCreated = PrivateBytes();
-    
+
         HDC dc = CreateCompatibleDC(nullptr);
         void* bits = nullptr;
         HBITMAP buffer = OrvixUI::MRender::CreateARGB32Bitmap(dc, kWidth, kHeight, &bits);

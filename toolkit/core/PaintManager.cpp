@@ -54,6 +54,7 @@ void PaintManager::Init(HWND hwnd, MObject* owner) {
         m_fonts.AddTempFont(L"Arial", arial.c_str());
     }
     m_fonts.AddGDITempFont(kToolkitFontResource);
+    InitDragDrop();
     m_scrollVID = kScrollImageVertical;
     m_scrollHID = kScrollImageHorizontal;
     m_initialized = TRUE;
@@ -66,6 +67,8 @@ void PaintManager::DestroyData() {
     m_airBladder.reset();
     m_airBladderOwner = 0;
     m_shadow.reset();
+    DisarmDrag();
+    RevokeDropTarget();
     delete m_backImage;
     m_backImage = nullptr;
     if (m_paintDC) {
@@ -213,6 +216,9 @@ void PaintManager::ForgetControl(MControl* control) {
     }
     if (m_caretOwner == control) {
         m_caretOwner = nullptr;
+    }
+    if (m_dragControl == control) {
+        DisarmDrag();
     }
     DeleteFSTimer(control);
     KillTimer(control);
