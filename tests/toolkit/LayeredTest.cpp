@@ -3,37 +3,75 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace toolkit_test {
 namespace {
 
 // Partial alpha is only blended on the X display while a compositor runs. The test starts
-// xcompmgr itself (Wine runs a Unix program given by its Unix path natively) and skips when
-// it cannot.
+// xcompmgr itself (Wine runs a Unix program given by its Unix path natively) through a shell
+// that detaches it from the test's output, records its process id and bounds its life; it is
+// stopped by that id afterwards. Without a shell or compositor the test is skipped.
 class Compositor {
 public:
     Compositor() {
-        wchar_t command[] = L"Z:\\usr\\bin\\xcompmgr -n";
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof startup;
-        m_started = CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                   &startup, &m_process) != FALSE;
-        if (m_started) {
-            // An early exit means another compositor is already running, which serves too.
-            WaitForSingleObject(m_process.hProcess, 500);
+        const std::wstring id = std::to_wstring(GetCurrentProcessId());
+        m_pidFile = L"Z:\\tmp\\clavira_xcompmgr_" + id;
+        DeleteFileW(m_pidFile.c_str());
+        Run(L"Z:\\bin\\sh -c \"echo $$ > /tmp/clavira_xcompmgr_" + id +
+                L"; exec /usr/bin/timeout 60 /usr/bin/xcompmgr -n </dev/null >/dev/null 2>&1\"",
+            false);
+        for (int i = 0; i < 40 && m_pid.empty(); ++i) {
+            Sleep(50);
+            m_pid = ReadPid();
+        }
+        if (!m_pid.empty()) {
+            Sleep(500);
         }
     }
     ~Compositor() {
-        if (m_started) {
-            TerminateProcess(m_process.hProcess, 0);
-            CloseHandle(m_process.hThread);
-            CloseHandle(m_process.hProcess);
+        if (!m_pid.empty()) {
+            Run(L"Z:\\bin\\kill " + m_pid, true);
         }
+        DeleteFileW(m_pidFile.c_str());
     }
-    bool Started() const { return m_started; }
+    bool Started() const { return !m_pid.empty(); }
 
 private:
-    PROCESS_INFORMATION m_process = {};
-    bool m_started = false;
+    static void Run(std::wstring command, bool wait) {
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process = {};
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &process)) {
+            return;
+        }
+        if (wait) {
+            WaitForSingleObject(process.hProcess, 5000);
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+
+    std::wstring ReadPid() const {
+        HANDLE file = CreateFileW(m_pidFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return {};
+        }
+        char text[32] = {};
+        DWORD read = 0;
+        ReadFile(file, text, sizeof text - 1, &read, nullptr);
+        CloseHandle(file);
+        std::wstring pid;
+        for (DWORD i = 0; i < read && text[i] >= '0' && text[i] <= '9'; ++i) {
+            pid += static_cast<wchar_t>(text[i]);
+        }
+        return pid;
+    }
+
+    std::wstring m_pidFile;
+    std::wstring m_pid;
 };
 
 DWORD ScreenPixel(int x, int y) {
