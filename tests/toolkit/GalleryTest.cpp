@@ -59,6 +59,12 @@ TEST_F(GalleryTest, RendersEverySectionIntoTheBackBuffer) {
         mark = mark || Near(pixels.Rgb(x, (rect.top + rect.bottom) / 2), 0xFFFFFF, 60);
     }
     EXPECT_TRUE(mark);
+    // The close button's cross, from the skin image.
+    auto* close = m_dialog.GetControl(GalleryDialog::kCloseButton);
+    ASSERT_NE(close, nullptr);
+    const POINT cross = {close->GetRect().left + 12, close->GetRect().top + 12};
+    EXPECT_TRUE(Near(pixels.Rgb(cross.x, cross.y), 0xC8C8C8, 40))
+        << std::hex << pixels.Rgb(cross.x, cross.y);
     // Each section's frame, and the plain fill where no section lies.
     const RECT first = GalleryDialog::SectionArea(0, gallery::SectionCount());
     EXPECT_EQ(pixels.Rgb(first.left, first.top + 40), 0x3A3F48u);

@@ -37,6 +37,46 @@ public:
     }
 };
 
+// The window's close button: the four-state strip img_sys_close.png.
+class CloseButton : public OrvixUI::MControlFont {
+public:
+    CloseButton(OrvixUI::MDialog* dialog, const RECT& rect)
+        : MControlFont(dialog, GalleryDialog::kCloseButton, rect, TRUE, TRUE, TRUE),
+          m_dialog(dialog) {}
+    void InitControl(OrvixUI::PaintManager*) override { SetImage(L"img_sys_close.png", 4); }
+    void DrawControl(HDC dc, const RECT&) override {
+        DrawCachedStates(dc, 4, m_pressed ? 2 : m_hovered ? 1 : 0);
+    }
+
+protected:
+    BOOL OnControlMouseMove(UINT, POINT point) override {
+        const bool inside = ::PtInRect(&m_rect, point) != FALSE;
+        if (inside != m_hovered) {
+            m_hovered = inside;
+            UpdateControl(FALSE, FALSE);
+        }
+        return inside;
+    }
+    BOOL OnControlLButtonDown(UINT, POINT) override {
+        m_pressed = true;
+        UpdateControl(FALSE, FALSE);
+        return TRUE;
+    }
+    BOOL OnControlLButtonUp(UINT, POINT point) override {
+        m_pressed = false;
+        UpdateControl(FALSE, FALSE);
+        if (::PtInRect(&m_rect, point)) {
+            m_dialog->DoClose();
+        }
+        return TRUE;
+    }
+
+private:
+    OrvixUI::MDialog* m_dialog;
+    bool m_hovered = false;
+    bool m_pressed = false;
+};
+
 bool PngEncoder(CLSID* clsid) {
     UINT count = 0, size = 0;
     Gdiplus::GetImageEncodersSize(&count, &size);
@@ -81,6 +121,7 @@ void GalleryDialog::InitUI(const RECT&) {
     m_pm.SetBackColor(RGB(0x12, 0x14, 0x18), RGB(0x3A, 0x3F, 0x48));
     auto* header = new Caption(this, RECT{0, 0, kWidth, kHeader}, L"OrvixUI gallery");
     m_pm.AddArea(header);
+    m_pm.AddControl(new CloseButton(this, RECT{kWidth - 32, 8, kWidth - 8, 32}));
     const int count = SectionCount();
     for (int i = 0; i < count; ++i) {
         const RECT frame = SectionArea(i, count);

@@ -19,6 +19,8 @@ public:
     static constexpr int kHeader = 40;
     static constexpr int kColumns = 3;
     static constexpr int kGap = 12;
+    // The close button at the header's right end (img_sys_close.png).
+    static constexpr UINT kCloseButton = 9001;
 
     // A hidden window of the gallery's size, centred on the screen.
     HWND Create();
