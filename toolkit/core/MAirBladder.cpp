@@ -15,6 +15,7 @@ namespace OrvixUI {
 namespace {
 
 constexpr int kFontSize = 14;
+constexpr int kTextSlack = 4;
 constexpr DWORD kTextColor = 0xFFFFFFFF;
 constexpr DWORD kBodyColor = 0xF02B2F36;
 
@@ -103,7 +104,8 @@ void MAirBladder::Layout() {
         width = std::max(width, static_cast<int>(size.cx));
         height += size.cy;
     }
-    m_size = SIZE{width + 2 * kPaddingX, height + 2 * kPaddingY + kArrowHeight};
+    // Ink bounds are a little narrower than the advance of the last glyph.
+    m_size = SIZE{width + 2 * kPaddingX + kTextSlack, height + 2 * kPaddingY + kArrowHeight};
     const int w = m_size.cx;
     m_arrowX = m_type == AIRBLADDER_LEFT    ? kArrowInset
                : m_type == AIRBLADDER_RIGHT ? w - kArrowInset
@@ -151,11 +153,11 @@ void MAirBladder::Render() {
                        static_cast<Gdiplus::REAL>(kFontSize), Gdiplus::FontStyleRegular,
                        Gdiplus::UnitPixel);
     const std::vector<std::wstring> lines = Lines(m_text);
-    Gdiplus::StringFormat format;
+    Gdiplus::StringFormat format(Gdiplus::StringFormat::GenericTypographic());
     const bool centred = lines.size() == 1 || m_mode == AIRBLADDER_MODE_CENTER;
     format.SetAlignment(centred ? Gdiplus::StringAlignmentCenter : Gdiplus::StringAlignmentNear);
     format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
-    format.SetFormatFlags(Gdiplus::StringFormatFlagsNoWrap);
+    format.SetFormatFlags(format.GetFormatFlags() | Gdiplus::StringFormatFlagsNoWrap);
     Gdiplus::SolidBrush brush{Gdiplus::Color(kTextColor)};
     graphics->DrawString(
         m_text.c_str(), -1, &font,

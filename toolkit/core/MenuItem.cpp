@@ -74,6 +74,9 @@ void MenuItem::DrawStateSlice(HDC dc, const RECT& slice, int index) {
             const int band = std::min(height, static_cast<int>(m_image->image->GetHeight()));
             const int top = slice.top + (height - band) / 2;
             Gdiplus::TextureBrush texture(m_image->image);
+            // The texture starts at the band, not at the surface's origin.
+            texture.TranslateTransform(static_cast<Gdiplus::REAL>(slice.left),
+                                       static_cast<Gdiplus::REAL>(top));
             graphics.FillRectangle(&texture, slice.left, top, width, band);
         } else {
             MRender::DrawColor(dc, slice, kSeparatorColor);

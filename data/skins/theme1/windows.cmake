@@ -37,8 +37,7 @@ clavira_skin_image(img_menu_hover.png
 clavira_skin_image(img_menu_check.png
   -size 16x16 xc:none -fill none -stroke "#00B4FF" -strokewidth 2
   -draw "polyline 3,8 7,12 13,4")
-clavira_skin_image(img_menu_separator.png
-  -size 4x3 xc:none -fill "#3A3F48" -draw "rectangle 0,1 3,1")
+clavira_skin_image(img_menu_separator.png -size 4x1 "xc:#3A3F48")
 
 # Wait window: a 4-frame strip (48 x 48 each) and an animated GIF of the same arcs.
 clavira_skin_image(logo/logo_loading.png
