@@ -3,12 +3,18 @@
 #include "toolkit/controls/ButtonFactory.h"
 #include "toolkit/controls/TextControlCreators.h"
 #include "toolkit/controls/ValueControlCreators.h"
+#include "toolkit/core/MenuItem.h"
 
 #include <cwchar>
 
 namespace OrvixUI {
 
 namespace {
+
+MControl* CreateMenuItem(MObject* parent, UINT id, const RECT& rect, const wchar_t* title,
+                         BOOL visible, BOOL) {
+    return new MenuItem(parent, id, rect, title, visible);
+}
 
 using Creator = MControl* (*)(MObject* parent, UINT id, const RECT& rect, const wchar_t* title,
                               BOOL visible, BOOL enabled);
@@ -60,7 +66,7 @@ const ControlClass kClasses[] = {
     {L"KeyboardCtrl", true, true, nullptr},
     {L"CirclePalette", true, true, CreateCirclePalette},
     {L"CDeviceCtrl", true, true, nullptr},
-    {L"MenuItem", true, true, nullptr},
+    {L"MenuItem", true, true, &CreateMenuItem},
     {L"CComboBoxList", true, false, CreateCComboBoxList},
     {L"BatteryCtrl", true, false, nullptr},
     {L"KeyFuncControl", false, true, nullptr},

@@ -1,11 +1,15 @@
 #include "toolkit/core/Manager.h"
 
 #include "toolkit/core/GdiPlus.h"
+#include "toolkit/core/MWindow.h"
 
 #include <objbase.h>
 #include <ole2.h>
 
+#include <algorithm>
+#include <mutex>
 #include <string>
+#include <vector>
 
 namespace OrvixUI {
 
@@ -25,6 +29,17 @@ struct Settings {
 Settings& State() {
     static Settings settings;
     return settings;
+}
+
+// Windows are made and destroyed on user-interface threads; a program may have more than one.
+struct WindowRegistry {
+    std::mutex lock;
+    std::vector<MWindow*> windows;
+};
+
+WindowRegistry& Windows() {
+    static WindowRegistry registry;
+    return registry;
 }
 
 } // namespace
@@ -64,6 +79,44 @@ void Manager::UnInitGdiplus() {
     State().gdiplusToken = 0;
     CoUninitialize();
     OleUninitialize();
+}
+
+void Manager::AddWnd(MWindow* window) {
+    if (!window) {
+        return;
+    }
+    WindowRegistry& registry = Windows();
+    std::lock_guard guard(registry.lock);
+    if (std::find(registry.windows.begin(), registry.windows.end(), window) ==
+        registry.windows.end()) {
+        registry.windows.push_back(window);
+    }
+}
+
+void Manager::DeleteWnd(MWindow* window) {
+    WindowRegistry& registry = Windows();
+    std::lock_guard guard(registry.lock);
+    std::erase(registry.windows, window);
+}
+
+MWindow* Manager::FindWnd(HWND hwnd) {
+    if (!hwnd) {
+        return nullptr;
+    }
+    WindowRegistry& registry = Windows();
+    std::lock_guard guard(registry.lock);
+    for (MWindow* window : registry.windows) {
+        if (window->GetSafeHwnd() == hwnd) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+int Manager::GetWndCount() {
+    WindowRegistry& registry = Windows();
+    std::lock_guard guard(registry.lock);
+    return static_cast<int>(registry.windows.size());
 }
 
 bool Manager::IsKeyDown(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }

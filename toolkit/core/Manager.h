@@ -6,6 +6,8 @@
 
 namespace OrvixUI {
 
+class MWindow;
+
 // The toolkit's process-wide settings: the application instance, the default font, the
 // selection colour, the theme folder and the application's display name. Static only.
 //
@@ -38,6 +40,14 @@ public:
     // Starts GDI+, then COM and OLE for the calling thread; UnInitGdiplus undoes all three.
     static void InitGdiplus();
     static void UnInitGdiplus();
+
+    // The process-wide registry of live toolkit windows: a window joins when its native window
+    // is created and leaves when it is destroyed (or the object goes first).
+    static void AddWnd(MWindow* window);
+    static void DeleteWnd(MWindow* window);
+    // The registered window whose handle is hwnd, or null.
+    static MWindow* FindWnd(HWND hwnd);
+    static int GetWndCount();
 
     static bool IsKeyDown(int virtualKey);
     // True (swallow the message) while Alt and F4 are both held down.

@@ -1,7 +1,9 @@
 #include "toolkit/core/PaintManager.h"
 
 #include "toolkit/core/ControlFactory.h"
+#include "toolkit/core/MAirBladder.h"
 #include "toolkit/core/MRender.h"
+#include "toolkit/core/MShadow.h"
 #include "toolkit/core/Manager.h"
 #include "toolkit/core/SkinFolder.h"
 
@@ -52,6 +54,7 @@ void PaintManager::Init(HWND hwnd, MObject* owner) {
         m_fonts.AddTempFont(L"Arial", arial.c_str());
     }
     m_fonts.AddGDITempFont(kToolkitFontResource);
+    InitDragDrop();
     m_scrollVID = kScrollImageVertical;
     m_scrollHID = kScrollImageHorizontal;
     m_initialized = TRUE;
@@ -61,6 +64,11 @@ void PaintManager::DestroyData() {
     if (!m_initialized) {
         return;
     }
+    m_airBladder.reset();
+    m_airBladderOwner = 0;
+    m_shadow.reset();
+    DisarmDrag();
+    RevokeDropTarget();
     delete m_backImage;
     m_backImage = nullptr;
     if (m_paintDC) {
@@ -209,6 +217,9 @@ void PaintManager::ForgetControl(MControl* control) {
     }
     if (m_caretOwner == control) {
         m_caretOwner = nullptr;
+    }
+    if (m_dragControl == control) {
+        DisarmDrag();
     }
     DeleteFSTimer(control);
     KillTimer(control);
@@ -436,6 +447,73 @@ void PaintManager::OnMTimer(UINT id) {
         }
     }
 }
+
+// ---------------------------------------------------------------------------------------------
+// Bubble tip and drop shadow
+
+void PaintManager::SetAirBladderMsg(const wchar_t* text, POINT point, int type, int mode) {
+    if (!HasWindow()) {
+        return;
+    }
+    if (!m_airBladder) {
+        auto bubble = std::make_unique<MAirBladder>(this);
+        if (!bubble->Create(m_hwnd)) {
+            return;
+        }
+        m_airBladder = std::move(bubble);
+    }
+    m_airBladder->SetAirBladderMsg(text, point, type, mode);
+    m_airBladder->ShowAirBladder(TRUE);
+}
+
+void PaintManager::ShowAirBladder(BOOL show, UINT ownerId) {
+    if (!m_airBladder) {
+        return;
+    }
+    if (show) {
+        m_airBladderOwner = ownerId;
+        m_airBladder->ShowAirBladder(TRUE);
+    } else if (ownerId == 0 || ownerId == m_airBladderOwner) {
+        m_airBladder->ShowAirBladder(FALSE);
+    }
+}
+
+MAirBladder* PaintManager::GetAirBladder() const { return m_airBladder.get(); }
+
+BOOL PaintManager::CreateShadow(BOOL show, BOOL) {
+    if (!HasWindow()) {
+        return FALSE;
+    }
+    if (!m_shadow) {
+        auto shadow = std::make_unique<MShadow>();
+        if (!shadow->Create(m_hwnd, show)) {
+            return FALSE;
+        }
+        m_shadow = std::move(shadow);
+        return TRUE;
+    }
+    return m_shadow->SetShow(show);
+}
+
+BOOL PaintManager::SetSize(int size) { return m_shadow ? m_shadow->SetSize(size) : FALSE; }
+BOOL PaintManager::SetSharpness(int sharpness) {
+    return m_shadow ? m_shadow->SetSharpness(sharpness) : FALSE;
+}
+BOOL PaintManager::SetDarkness(int darkness) {
+    return m_shadow ? m_shadow->SetDarkness(darkness) : FALSE;
+}
+BOOL PaintManager::SetPosition(int x, int y) {
+    return m_shadow ? m_shadow->SetPosition(x, y) : FALSE;
+}
+BOOL PaintManager::SetShadowColor(COLORREF color) {
+    return m_shadow ? m_shadow->SetColor(color) : FALSE;
+}
+BOOL PaintManager::SetShadowImage(const wchar_t* fileName, const RECT& corners) {
+    return m_shadow ? m_shadow->SetImage(fileName, corners) : FALSE;
+}
+BOOL PaintManager::SetShadowShow(BOOL show) { return m_shadow ? m_shadow->SetShow(show) : FALSE; }
+void PaintManager::DisableShadow() { m_shadow.reset(); }
+MShadow* PaintManager::GetShadow() const { return m_shadow.get(); }
 
 // ---------------------------------------------------------------------------------------------
 // Caches

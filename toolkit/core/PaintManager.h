@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/core/DragDrop.h"
 #include "toolkit/core/FontCache.h"
 #include "toolkit/core/GdiPlus.h"
 #include "toolkit/core/ImageCache.h"
@@ -14,6 +15,9 @@
 
 namespace OrvixUI {
 
+class MAirBladder;
+class MShadow;
+
 enum enumBackMode { BACK_MODE_IMAGE = 0, BACK_MODE_NINE_PATCH = 1 };
 enum MsgLevel { MSG_LEVEL_INFO = 0, MSG_LEVEL_WARNING = 1, MSG_LEVEL_ERROR = 2 };
 
@@ -23,7 +27,7 @@ enum MsgLevel { MSG_LEVEL_INFO = 0, MSG_LEVEL_WARNING = 1, MSG_LEVEL_ERROR = 2 }
 //
 // Sections: set-up and tear-down, controls, hover and focus, messages (PaintManagerInput.cpp),
 // repaint and painting, overlay and tooltip (PaintManagerPaint.cpp), timers, caches.
-class ORVIXUI_API PaintManager : public RKTimer {
+class ORVIXUI_API PaintManager : public RKTimer, public CIDropTarget {
 public:
     // Reserved window timer ids: caret blink, overlay hold, overlay fade, progress animation.
     static constexpr UINT kCaretTimer = 6553;
@@ -127,6 +131,33 @@ public:
     UINT GetTooltipCtrlID() const;
     void SetTooltipCtrlID(UINT id);
 
+    // --- Bubble tip (made on first use) and drop shadow ---
+    void SetAirBladderMsg(const wchar_t* text, POINT point, int type, int mode);
+    // Hiding with an owner id hides only a tip that belongs to that control.
+    void ShowAirBladder(BOOL show, UINT ownerId);
+    MAirBladder* GetAirBladder() const;
+    BOOL CreateShadow(BOOL show, BOOL flag);
+    BOOL SetSize(int size);
+    BOOL SetSharpness(int sharpness);
+    BOOL SetDarkness(int darkness);
+    BOOL SetPosition(int x, int y);
+    BOOL SetShadowColor(COLORREF color);
+    BOOL SetShadowImage(const wchar_t* fileName, const RECT& corners);
+    BOOL SetShadowShow(BOOL show);
+    void DisableShadow();
+    MShadow* GetShadow() const;
+
+    // --- Drag and drop ---
+    // Registers the window as a drop target.
+    BOOL InitDragDrop();
+    // Accepts every drop of a bitmap or metafile; the window does nothing more with it.
+    BOOL OnDrop(FORMATETC* format, STGMEDIUM& medium, DWORD* effect) override;
+    // The clipboard format of the last drop taken, 0 before any.
+    CLIPFORMAT GetLastDropFormat() const;
+    // A new bitmap of rect filled with color and the control drawn over it; the caller owns it.
+    HBITMAP GetDropBitmap(MControl* control, const RECT& rect, COLORREF color);
+    BOOL IsDragArmed() const;
+
     // --- Caret (text entry controls) ---
     void CreateCaret(HBITMAP bitmap, int width, int height);
     void SetCaretPos(MControlFont* owner, int x, int y);
@@ -183,6 +214,9 @@ private:
     void OnWheel(WPARAM wParam, LPARAM lParam);
     void OnActivate(BOOL active);
     void OnKeyDownMessage(UINT vk);
+    void ArmDrag(MControl* control, POINT point);
+    void DisarmDrag();
+    void StartDrag();
     void OnTimerMessage(UINT id);
     void OnReservedTimer(UINT id);
     LRESULT OnPaintMessage();
@@ -247,6 +281,16 @@ private:
 
     ImageCache m_images;
     FontCache m_fonts;
+
+    POINT m_dragLast = {0, 0};
+    BOOL m_dragArmed = FALSE;
+    HBITMAP m_dragBitmap = nullptr;
+    MControl* m_dragControl = nullptr;
+    CLIPFORMAT m_lastDropFormat = 0;
+
+    std::unique_ptr<MAirBladder> m_airBladder;
+    UINT m_airBladderOwner = 0;
+    std::unique_ptr<MShadow> m_shadow;
 };
 
 } // namespace OrvixUI

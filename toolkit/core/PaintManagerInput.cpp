@@ -1,5 +1,8 @@
 #include "toolkit/core/PaintManager.h"
 
+#include "toolkit/core/MRender.h"
+#include "toolkit/core/MShadow.h"
+
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -24,6 +27,9 @@ bool IsReflected(UINT message) {
 } // namespace
 
 LRESULT PaintManager::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_shadow) {
+        m_shadow->OnParentMessage(message, wParam, lParam);
+    }
     {
         std::lock_guard guard(m_controlLock);
         for (MControl* control : m_controls) {
@@ -159,6 +165,16 @@ void PaintManager::OnMouseMoveMessage(UINT flags, POINT point) {
         TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE | TME_HOVER, m_hwnd, kHoverTime};
         m_tracking = TrackMouseEvent(&track);
     }
+    if (m_dragArmed && (flags & MK_LBUTTON)) {
+        // A jump of more than 2 pixels on both axes at once is not taken for a drag.
+        const bool jumped =
+            std::abs(point.x - m_dragLast.x) > 2 && std::abs(point.y - m_dragLast.y) > 2;
+        m_dragLast = point;
+        if (!jumped) {
+            StartDrag();
+            return;
+        }
+    }
     // While a button is held the pressed control keeps every move (the window has the
     // capture), so a drag continues outside the control.
     const bool held = m_leftHeld || m_rightHeld;
@@ -198,6 +214,9 @@ void PaintManager::OnButtonDown(UINT flags, POINT point, bool left) {
     }
     if (m_hover && m_hover->IsVisible() && m_hover->GetRresponse() && m_hover->PtInRect(point) &&
         m_hover->OnCheckMouseResponse(flags, point)) {
+        if (left && m_hover->IsDragDrop() && m_hover->IsEnabled()) {
+            ArmDrag(m_hover, point);
+        }
         SetFocusControl(m_hover);
         (left ? m_leftHeld : m_rightHeld) = TRUE;
         left ? m_hover->OnLButtonDown(flags, point) : m_hover->OnRButtonDown(flags, point);
@@ -216,6 +235,9 @@ void PaintManager::OnButtonDown(UINT flags, POINT point, bool left) {
 }
 
 void PaintManager::OnButtonUp(UINT flags, POINT point, bool left) {
+    if (left) {
+        DisarmDrag();
+    }
     ReleaseCapture();
     (left ? m_leftHeld : m_rightHeld) = FALSE;
     MControl* hover = m_hover;
@@ -281,6 +303,90 @@ void PaintManager::OnActivate(BOOL active) {
         }
     }
     Invalidate();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Drag and drop
+
+BOOL PaintManager::InitDragDrop() { return HasWindow() ? RegisterDropTarget(m_hwnd) : FALSE; }
+
+BOOL PaintManager::OnDrop(FORMATETC* format, STGMEDIUM&, DWORD*) {
+    m_lastDropFormat = format ? format->cfFormat : 0;
+    return TRUE;
+}
+
+CLIPFORMAT PaintManager::GetLastDropFormat() const { return m_lastDropFormat; }
+BOOL PaintManager::IsDragArmed() const { return m_dragArmed; }
+
+HBITMAP PaintManager::GetDropBitmap(MControl* control, const RECT& rect, COLORREF color) {
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (!control || width <= 0 || height <= 0) {
+        return nullptr;
+    }
+    HDC screen = GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    const RECT local = {0, 0, width, height};
+    MRender::FillSolidRect(dc, local, color);
+    // The control draws at its window position.
+    SetViewportOrgEx(dc, -rect.left, -rect.top, nullptr);
+    control->Draw(dc, rect);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return bitmap;
+}
+
+void PaintManager::ArmDrag(MControl* control, POINT point) {
+    DisarmDrag();
+    m_dragControl = control;
+    m_dragLast = point;
+    m_dragBitmap = control->GetControlDropBitmap();
+    if (!m_dragBitmap) {
+        m_dragBitmap = GetDropBitmap(control, control->GetRect(), m_fillColor);
+    }
+    m_dragArmed = m_dragBitmap != nullptr;
+}
+
+void PaintManager::DisarmDrag() {
+    if (m_dragBitmap) {
+        DeleteObject(m_dragBitmap);
+        m_dragBitmap = nullptr;
+    }
+    m_dragArmed = FALSE;
+    m_dragControl = nullptr;
+}
+
+void PaintManager::StartDrag() {
+    if (!HasWindow() || !m_dragBitmap) {
+        DisarmDrag();
+        return;
+    }
+    RECT window;
+    ::GetWindowRect(m_hwnd, &window);
+    ClipCursor(&window);
+    ReleaseCapture();
+    CIDataObject* data = CreateBitmapDataObject(m_dragBitmap);
+    if (data) {
+        auto* source = new CIDropSource();
+        BITMAP info = {};
+        GetObjectW(m_dragBitmap, sizeof info, &info);
+        CDragSourceHelper helper;
+        helper.InitializeFromBitmap(m_dragBitmap, POINT{info.bmWidth / 2, info.bmHeight / 2}, data);
+        DWORD effect = DROPEFFECT_NONE;
+        DoDragDrop(data, source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+        source->Release();
+        data->Release();
+    }
+    ClipCursor(nullptr);
+    // The button went up inside the drag loop: the pressed control hears of it here.
+    MControl* control = m_dragControl;
+    DisarmDrag();
+    m_leftHeld = FALSE;
+    if (control && control == m_hover) {
+        control->OnLButtonUp(0, kNowhere);
+    }
 }
 
 void PaintManager::OnKeyDownMessage(UINT vk) {
