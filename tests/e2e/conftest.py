@@ -304,6 +304,10 @@ class TextField:
         assert self._ask("clear") == "cleared"
 
     def focus(self):
+        # Without a window manager, X's focus alone does not make the window Wine's foreground
+        # window; a click into the field does, as it would for a user.
+        subprocess.run(["xdotool", "mousemove", "--window", self.window, "60", "25", "click", "1"],
+                       check=True, timeout=10)
         subprocess.run(["xdotool", "windowfocus", "--sync", self.window], check=True, timeout=10)
 
     def type(self, text):
