@@ -43,6 +43,9 @@ KeyMapping::~KeyMapping() { Shutdown(); }
 
 bool KeyMapping::ReprogramKeyFilter() {
     std::lock_guard reprogram(m_reprogramLock);
+    if (m_ended) {
+        return false;
+    }
     InterruptMacro();
     m_monitor.Stop();
     {
@@ -184,6 +187,10 @@ void KeyMapping::ReleaseAll() {
 
 void KeyMapping::Shutdown() {
     std::lock_guard reprogram(m_reprogramLock);
+    {
+        std::lock_guard output(m_outputLock);
+        m_ended = true;
+    }
     InterruptMacro();
     m_monitor.Shutdown();
     std::lock_guard output(m_outputLock);

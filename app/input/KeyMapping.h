@@ -62,7 +62,8 @@ public:
     KeyMapping& operator=(const KeyMapping&) = delete;
 
     // Interrupts a playing macro, releases everything, watches the keys of the active profile's
-    // assignments and (re)starts the monitor. False when the filter did not take the table.
+    // assignments and (re)starts the monitor. False when the filter did not take the table, or
+    // after Shutdown.
     bool ReprogramKeyFilter();
 
     // One key event from the filter. Always 0, so later listeners see the event too.
@@ -78,6 +79,8 @@ public:
     // The keyboard went away: its releases will never come, so nothing may stay pressed.
     void ReleaseAll();
     // The exit sequence: stops the monitor, clears the filter's table, releases everything.
+    // Final: afterwards no key is watched again and no macro presses anything, so the program
+    // can end without waiting for a macro, and nothing the device worker still runs undoes it.
     void Shutdown();
 
     HidUsbFilter::FilterMonitor& Monitor() { return m_monitor; }
@@ -86,7 +89,9 @@ private:
     static int KeyEventProxy(void* owner, std::uint8_t extra, std::uint16_t keyCode, bool pressed,
                              std::intptr_t argument);
     void PlayShortcut(int number);
-    bool Interrupted(std::uint64_t generation) const { return m_generation.load() != generation; }
+    bool Interrupted(std::uint64_t generation) const {
+        return m_ended.load() || m_generation.load() != generation;
+    }
 
     HidUsbFilter::FilterMonitor m_monitor;
     MappingData& m_data;
@@ -104,4 +109,5 @@ private:
     std::mutex m_outputLock; // guards m_held and the increments of m_generation
     HeldOutputs m_held;
     std::atomic<std::uint64_t> m_generation{0}; // changes when a playing macro must stop
+    std::atomic<bool> m_ended{false};           // set once by Shutdown
 };

@@ -1,7 +1,5 @@
 #include "app/ui/KeyboardDlg.h"
 
-#include "app/device/QuillpadSetup.h"
-
 #include "app/core/FilePath.h"
 #include "app/core/Folders.h"
 #include "app/device/DeviceManager.h"
@@ -253,12 +251,13 @@ void KeyboardDlg::OnDeviceChange(WPARAM event, LPARAM data) {
 // Nothing of the worker may outlive the window it calls into, and the keyboard's interfaces
 // are closed before the process ends rather than left to it.
 void KeyboardDlg::Close() {
-    StopWorker();
     // Nothing the mapping pressed may stay down after the program, and the filter watches no
-    // key once nobody answers it.
+    // key once nobody answers it. First, so that a macro the worker plays ends now instead of
+    // holding up the worker's stop for as long as the macro lasts.
     if (m_keyMapping) {
         m_keyMapping->Shutdown();
     }
+    StopWorker();
     DeviceManager::Instance().CloseAll();
     if (m_notification) {
         UnregisterDeviceNotification(m_notification);

@@ -11,6 +11,7 @@ import http.server
 import json
 import os
 import re
+import select
 import shutil
 import subprocess
 import threading
@@ -41,6 +42,21 @@ def wait_until(condition, timeout=30, interval=0.2, what="condition"):
             return value
         time.sleep(interval)
     raise AssertionError(f"{what} not reached within {timeout} s")
+
+
+def settled(measure, quiet=1.0, timeout=20):
+    """The measured value once it has not changed for `quiet` seconds."""
+    value = measure()
+    stable_since = time.monotonic()
+    deadline = stable_since + timeout
+    while time.monotonic() < deadline:
+        time.sleep(0.1)
+        now = measure()
+        if now != value:
+            value, stable_since = now, time.monotonic()
+        elif time.monotonic() - stable_since >= quiet:
+            return value
+    raise AssertionError("the value never settled")
 
 
 class Emulator:
@@ -256,6 +272,65 @@ def update_server(tmp_path):
     server.root.mkdir()
     yield server
     server.close()
+
+
+class TextField:
+    """Another program's window with a focused text field (winprobe edit), typed into with
+    xdotool as a user would type on the keyboard."""
+
+    def __init__(self, title):
+        self.process = subprocess.Popen([wine_command(), str(PROBE), "edit", title],
+                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        stderr=subprocess.DEVNULL, text=True)
+        self.window = wait_until(lambda: self._find(title), 30, what=f"window {title!r}")
+
+    @staticmethod
+    def _find(title):
+        found = subprocess.run(["xdotool", "search", "--name", f"^{title}$"],
+                               capture_output=True, text=True, timeout=10).stdout.split()
+        return found[0] if found else None
+
+    def _ask(self, request):
+        self.process.stdin.write(request + "\n")
+        self.process.stdin.flush()
+        ready, _, _ = select.select([self.process.stdout], [], [], 10)
+        assert ready, f"the text field did not answer {request!r}"
+        return self.process.stdout.readline().rstrip("\r\n")
+
+    def text(self):
+        return self._ask("text")
+
+    def clear(self):
+        assert self._ask("clear") == "cleared"
+
+    def focus(self):
+        # Without a window manager, X's focus alone does not make the window Wine's foreground
+        # window; a click into the field does, as it would for a user.
+        subprocess.run(["xdotool", "mousemove", "--window", self.window, "60", "25", "click", "1"],
+                       check=True, timeout=10)
+        subprocess.run(["xdotool", "windowfocus", "--sync", self.window], check=True, timeout=10)
+
+    def type(self, text):
+        self.focus()
+        subprocess.run(["xdotool", "type", "--delay", "100", text], check=True, timeout=30)
+
+    def close(self):
+        self.process.kill()
+        self.process.wait()
+
+
+@pytest.fixture
+def text_field(request):
+    field = TextField("field " + re.sub(r"\W", "", request.node.name)[-40:])
+    yield field
+    field.close()
+
+
+def held_keys():
+    """The virtual-key codes the system holds down."""
+    result = subprocess.run([wine_command(), str(PROBE), "keys"], capture_output=True, text=True,
+                            check=True, timeout=30)
+    return {int(code) for code in result.stdout.split()}
 
 
 def screenshot(name):

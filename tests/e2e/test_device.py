@@ -4,22 +4,7 @@ plugged and unplugged, the window during a device task, and letting it go at the
 import subprocess
 import time
 
-from conftest import PROBE, screenshot, wait_until, wine_command
-
-
-def settled(measure, quiet=1.0, timeout=20):
-    """The measured value once it has not changed for `quiet` seconds."""
-    value = measure()
-    stable_since = time.monotonic()
-    deadline = stable_since + timeout
-    while time.monotonic() < deadline:
-        time.sleep(0.1)
-        now = measure()
-        if now != value:
-            value, stable_since = now, time.monotonic()
-        elif time.monotonic() - stable_since >= quiet:
-            return value
-    raise AssertionError("the value never settled")
+from conftest import PROBE, screenshot, settled, wait_until, wine_command
 
 
 def test_connects_to_the_keyboard_at_start(install):

@@ -251,6 +251,30 @@ TEST_F(KeyMappingTest, KeyboardLossAndShutdownReleaseEverything) {
     EXPECT_TRUE(filter.table.empty());
 }
 
+// The program ends with Shutdown while the device worker may still be playing a macro or be
+// about to apply a profile: the macro stops at once, and nothing afterwards presses a key or
+// watches one again.
+TEST_F(KeyMappingTest, ShutdownEndsAPlayingMacroAndIsFinal) {
+    data.Assign(41, kAssignKey, 6);
+    data.AddMacro(3, 99, {{kPress, 'A', 31000}, {kRelease, 'A', 0}});
+    Mapping().ReprogramKeyFilter();
+    sleeper.onSleep = [this](std::size_t count) {
+        if (count == 1) {
+            Mapping().Shutdown();
+        }
+    };
+    Mapping().PlayMacro(3);
+    EXPECT_EQ(pad.Changes(), (Changes{"key 4 down", "key 4 up"}));
+    EXPECT_EQ(sleeper.waits.size(), 1u);
+
+    pad.ClearChanges();
+    EXPECT_FALSE(Mapping().ReprogramKeyFilter());
+    Mapping().PlayMacro(3);
+    EXPECT_TRUE(pad.Changes().empty());
+    EXPECT_FALSE(Mapping().Monitor().IsRunning());
+    EXPECT_TRUE(filter.table.empty());
+}
+
 TEST_F(KeyMappingTest, MissingDeviceProducesNothing) {
     data.Assign(41, kAssignKey, 6);
     data.Assign(42, kAssignShortcut, 1);
