@@ -195,14 +195,32 @@ TEST_F(Dispatch, FocusMovesWithPressesAndTab) {
     SetModifiers(false, false, false);
 }
 
-TEST_F(Dispatch, DeactivationEndsHoverAndPress) {
+TEST_F(Dispatch, DeactivationEndsTheHoverButNotAPressThatHoldsTheCapture) {
+    host.Send(WM_MOUSEMOVE, 0, At(150, 70));
+    host.recorder().Take();
+    host.Send(WM_NCACTIVATE, FALSE, 0);
+    EXPECT_EQ(host.manager().GetHoverControl(), nullptr);
+    EXPECT_EQ(host.recorder().Take(), (std::vector<Note>{{20, kLeave, 0, 0}}));
+
     host.Send(WM_MOUSEMOVE, 0, At(150, 70));
     host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(150, 70));
     host.recorder().Take();
     host.Send(WM_NCACTIVATE, FALSE, 0);
+    EXPECT_TRUE(host.manager().IsCaptured()) << "the release will come to this window";
+    host.Send(WM_LBUTTONUP, 0, At(150, 70));
+    EXPECT_EQ(host.recorder().Take(), (std::vector<Note>{{20, 2, 0, 0}}));
+}
+
+TEST_F(Dispatch, LosingTheCaptureEndsThePressWithoutAClick) {
+    host.Send(WM_MOUSEMOVE, 0, At(150, 70));
+    host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(150, 70));
+    host.recorder().Take();
+    ReleaseCapture();
+    EXPECT_FALSE(host.manager().IsCaptured());
     EXPECT_EQ(host.manager().GetHoverControl(), nullptr);
     EXPECT_TRUE(host.recorder().Take().empty()) << "the release at (-1, -1) is outside: no click";
-    EXPECT_FALSE(host.manager().IsCaptured());
+    host.Send(WM_LBUTTONUP, 0, At(150, 70));
+    EXPECT_TRUE(host.recorder().Take().empty()) << "a late release is no click either";
 }
 
 TEST_F(Dispatch, PressOnEmptySpacePostsTheCaptionDragOnlyWhenEnabled) {

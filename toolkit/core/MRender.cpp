@@ -26,15 +26,26 @@ Gdiplus::Image* Checked(Gdiplus::Image* image) {
     return nullptr;
 }
 
-// Stretched pieces sample only their own source pixels, never their neighbours.
-void DrawPiece(Gdiplus::Graphics& graphics, Gdiplus::Image* image,
-               const Gdiplus::ImageAttributes& attributes, int srcX, int srcY, int srcW, int srcH,
-               int x, int y, int w, int h) {
+// One piece of a nine-patch, filled through a texture brush that holds only the piece's own
+// pixels, tiled with mirroring and scaled onto the destination. Drawing the piece with
+// DrawImage and a source rectangle is not enough: Wine's GDI+ maps the centre of the first
+// destination column or row of some stretches to just before the source rectangle and leaves
+// that pixel unpainted, whatever the wrap mode, which shows as a dark seam between pieces. A
+// filled rectangle covers every destination pixel, and mirroring keeps samples at the piece's
+// edges inside the piece.
+void DrawPiece(Gdiplus::Graphics& graphics, Gdiplus::Image* image, int srcX, int srcY, int srcW,
+               int srcH, int x, int y, int w, int h) {
     if (srcW <= 0 || srcH <= 0 || w <= 0 || h <= 0) {
         return;
     }
-    graphics.DrawImage(image, Gdiplus::Rect(x, y, w, h), srcX, srcY, srcW, srcH, Gdiplus::UnitPixel,
-                       &attributes);
+    Gdiplus::TextureBrush brush(image, Gdiplus::WrapModeTileFlipXY, srcX, srcY, srcW, srcH);
+    if (brush.GetLastStatus() != Gdiplus::Ok) {
+        return;
+    }
+    brush.TranslateTransform(static_cast<Gdiplus::REAL>(x), static_cast<Gdiplus::REAL>(y));
+    brush.ScaleTransform(static_cast<Gdiplus::REAL>(w) / static_cast<Gdiplus::REAL>(srcW),
+                         static_cast<Gdiplus::REAL>(h) / static_cast<Gdiplus::REAL>(srcH));
+    graphics.FillRectangle(&brush, x, y, w, h);
 }
 
 int Lerp(int from, int to, int index, int count) {
@@ -187,32 +198,33 @@ void MRender::DrawImageFrameMID(Gdiplus::Graphics& graphics, Gdiplus::Image* ima
     if (!image) {
         return;
     }
-    Gdiplus::ImageAttributes attributes;
-    attributes.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
-    auto oldMode = graphics.GetInterpolationMode();
-    auto oldOffset = graphics.GetPixelOffsetMode();
+    // Whole pixels only: no smoothing of the pieces' edges, no blending between source pixels.
+    const auto oldMode = graphics.GetInterpolationMode();
+    const auto oldOffset = graphics.GetPixelOffsetMode();
+    const auto oldSmoothing = graphics.GetSmoothingMode();
     graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
     graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+    graphics.SetSmoothingMode(Gdiplus::SmoothingModeNone);
 
     const int L = dest.left, T = dest.top, R = dest.right, B = dest.bottom;
     const int midSrcW = srcWidth - left - right, midSrcH = srcHeight - top - bottom;
     const int midW = R - L - left - right, midH = B - T - top - bottom;
     const int srcRight = srcX + srcWidth - right, srcBottom = srcY + srcHeight - bottom;
-    DrawPiece(graphics, image, attributes, srcX, srcY, left, top, L, T, left, top);
-    DrawPiece(graphics, image, attributes, srcX, srcY + top, left, midSrcH, L, T + top, left, midH);
-    DrawPiece(graphics, image, attributes, srcX, srcBottom, left, bottom, L, B - bottom, left,
+    DrawPiece(graphics, image, srcX, srcY, left, top, L, T, left, top);
+    DrawPiece(graphics, image, srcX, srcY + top, left, midSrcH, L, T + top, left, midH);
+    DrawPiece(graphics, image, srcX, srcBottom, left, bottom, L, B - bottom, left, bottom);
+    DrawPiece(graphics, image, srcX + left, srcY, midSrcW, top, L + left, T, midW, top);
+    DrawPiece(graphics, image, srcRight, srcY, right, top, R - right, T, right, top);
+    DrawPiece(graphics, image, srcRight, srcY + top, right, midSrcH, R - right, T + top, right,
+              midH);
+    DrawPiece(graphics, image, srcRight, srcBottom, right, bottom, R - right, B - bottom, right,
               bottom);
-    DrawPiece(graphics, image, attributes, srcX + left, srcY, midSrcW, top, L + left, T, midW, top);
-    DrawPiece(graphics, image, attributes, srcRight, srcY, right, top, R - right, T, right, top);
-    DrawPiece(graphics, image, attributes, srcRight, srcY + top, right, midSrcH, R - right, T + top,
-              right, midH);
-    DrawPiece(graphics, image, attributes, srcRight, srcBottom, right, bottom, R - right,
-              B - bottom, right, bottom);
-    DrawPiece(graphics, image, attributes, srcX + left, srcBottom, midSrcW, bottom, L + left,
-              B - bottom, midW, bottom);
-    DrawPiece(graphics, image, attributes, srcX + left, srcY + top, midSrcW, midSrcH, L + left,
-              T + top, midW, midH);
+    DrawPiece(graphics, image, srcX + left, srcBottom, midSrcW, bottom, L + left, B - bottom, midW,
+              bottom);
+    DrawPiece(graphics, image, srcX + left, srcY + top, midSrcW, midSrcH, L + left, T + top, midW,
+              midH);
 
+    graphics.SetSmoothingMode(oldSmoothing);
     graphics.SetPixelOffsetMode(oldOffset);
     graphics.SetInterpolationMode(oldMode);
 }

@@ -212,6 +212,11 @@ void PaintManager::ForgetControl(MControl* control) {
     if (m_hover == control) {
         m_hover = nullptr;
     }
+    if (m_pressed == control) {
+        m_pressed = nullptr;
+        m_leftHeld = FALSE;
+        m_rightHeld = FALSE;
+    }
     if (m_focus == control) {
         m_focus = nullptr;
     }
@@ -229,6 +234,7 @@ void PaintManager::ForgetControl(MControl* control) {
 // Hover, focus, capture
 
 MControl* PaintManager::GetHoverControl() const { return m_hover; }
+MControl* PaintManager::GetPressedControl() const { return IsPressing() ? m_pressed : nullptr; }
 MControl* PaintManager::GetFocusControl() const { return m_focus; }
 
 void PaintManager::SetFocusControl(MControl* control) {

@@ -74,6 +74,8 @@ public:
 
     // --- Hover, focus, capture ---
     MControl* GetHoverControl() const;
+    // The control whose press is in progress, null when none.
+    MControl* GetPressedControl() const;
     MControl* GetFocusControl() const;
     void SetFocusControl(MControl* control);
     MControl* GetNextFocusableControl();
@@ -206,8 +208,13 @@ private:
 
     bool HasWindow() const;
     MControl* LastControlAt(POINT point);
+    static bool TakesPress(MControl* control, UINT flags, POINT point);
+    void BeginPress(MControl* control, bool left);
+    void CancelPress();
+    bool IsPressing() const;
     void OnMouseMoveMessage(UINT flags, POINT point);
     void OnMouseLeaveMessage();
+    void OnCaptureChanged(HWND gaining);
     void OnButtonDown(UINT flags, POINT point, bool left);
     void OnButtonUp(UINT flags, POINT point, bool left);
     void OnDoubleClick(UINT flags, POINT point, bool left);
@@ -265,6 +272,8 @@ private:
     UINT m_scrollHID = 0;
     COLORREF m_disabledTextColor = 0x808080;
     MControl* m_hover = nullptr;
+    // The control that took the press; it owns the mouse until the release.
+    MControl* m_pressed = nullptr;
     MControl* m_focus = nullptr;
     UINT m_tooltipCtrlID = 0;
     HWND m_tooltip = nullptr;

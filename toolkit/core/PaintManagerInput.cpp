@@ -90,6 +90,9 @@ LRESULT PaintManager::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_MOUSELEAVE:
         OnMouseLeaveMessage();
         return 0;
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
         OnButtonDown(flags, PointOf(lParam), message == WM_LBUTTONDOWN);
@@ -149,16 +152,54 @@ BOOL PaintManager::PreTranslateMessage(const MSG* msg) {
     return FALSE;
 }
 
+// A disabled control takes no part in mouse routing: the pointer and presses reach what lies
+// beneath it, as they do among a control's children.
 MControl* PaintManager::LastControlAt(POINT point) {
     std::lock_guard guard(m_controlLock);
     MControl* found = nullptr;
     for (MControl* control : m_controls) {
-        if (control->PtInRect(point) && control->GetRresponse()) {
+        if (control->PtInRect(point) && control->GetRresponse() && control->IsEnabled()) {
             found = control;
         }
     }
     return found;
 }
+
+bool PaintManager::TakesPress(MControl* control, UINT flags, POINT point) {
+    return control && control->IsVisible() && control->IsEnabled() && control->GetRresponse() &&
+           control->PtInRect(point) && control->OnCheckMouseResponse(flags, point);
+}
+
+// The pressed control owns the mouse from its press until the release: it is remembered apart
+// from the hover, which deactivation clears, so that a press which opens a window taking the
+// activation (a popup, an in-place editor) still hears its release.
+void PaintManager::BeginPress(MControl* control, bool left) {
+    m_pressed = control;
+    (left ? m_leftHeld : m_rightHeld) = TRUE;
+    if (HasWindow() && GetCapture() != m_hwnd) {
+        SetCapture();
+    }
+}
+
+// Ends a press whose release will not come here: the pressed control is released at (-1, -1),
+// outside itself, so it resets without taking it for a click.
+void PaintManager::CancelPress() {
+    MControl* pressed = m_pressed;
+    const bool left = m_leftHeld != FALSE;
+    m_pressed = nullptr;
+    m_leftHeld = FALSE;
+    m_rightHeld = FALSE;
+    m_captured = FALSE;
+    DisarmDrag();
+    if (m_hover == pressed) {
+        m_hover = nullptr;
+    }
+    if (pressed && pressed->IsVisible() && pressed->GetRresponse()) {
+        left ? pressed->OnLButtonUp(0, kNowhere) : pressed->OnRButtonUp(0, kNowhere);
+    }
+}
+
+bool PaintManager::IsPressing() const { return m_pressed && (m_leftHeld || m_rightHeld); }
 
 void PaintManager::OnMouseMoveMessage(UINT flags, POINT point) {
     if (!m_tracking && HasWindow()) {
@@ -177,20 +218,22 @@ void PaintManager::OnMouseMoveMessage(UINT flags, POINT point) {
     }
     // While a button is held the pressed control keeps every move (the window has the
     // capture), so a drag continues outside the control.
-    const bool held = m_leftHeld || m_rightHeld;
-    if (m_hover &&
-        (held || (m_hover->PtInRect(point) && m_hover->OnCheckMouseResponse(flags, point)))) {
+    if (IsPressing()) {
+        m_pressed->OnMouseMove(flags, point);
+        return;
+    }
+    if (m_hover && m_hover->IsEnabled() && m_hover->PtInRect(point) &&
+        m_hover->OnCheckMouseResponse(flags, point)) {
         m_hover->OnMouseMove(flags, point);
         return;
     }
     ClearTooltip();
-    if (held) {
-        return;
-    }
     {
         std::lock_guard guard(m_controlLock);
         for (MControl* control : m_controls) {
-            control->OnMouseMove(flags, point);
+            if (control->IsEnabled()) {
+                control->OnMouseMove(flags, point);
+            }
         }
     }
     m_hover = LastControlAt(point);
@@ -199,29 +242,44 @@ void PaintManager::OnMouseMoveMessage(UINT flags, POINT point) {
 void PaintManager::OnMouseLeaveMessage() {
     ClearTooltip();
     m_tracking = FALSE;
-    if (m_leftHeld || m_rightHeld) {
+    if (IsPressing()) {
         return;
     }
     if (MControl* hover = m_hover) {
         m_hover = nullptr;
-        hover->OnMouseMove(0, kNowhere);
+        if (hover->IsEnabled()) {
+            hover->OnMouseMove(0, kNowhere);
+        }
     }
 }
 
+void PaintManager::OnCaptureChanged(HWND gaining) {
+    if (gaining != m_hwnd && IsPressing()) {
+        CancelPress();
+    }
+}
+
+// The press is taken (capture included) before the focus moves: a control that opens a window
+// when it gains or loses the focus moves the activation away, which clears the hover, and the
+// press must neither be lost nor reach a control that is gone.
 void PaintManager::OnButtonDown(UINT flags, POINT point, bool left) {
-    if (m_focus && m_focus != m_hover) {
+    MControl* target = TakesPress(m_hover, flags, point) ? m_hover : nullptr;
+    if (target) {
+        if (left && target->IsDragDrop()) {
+            ArmDrag(target, point);
+        }
+        BeginPress(target, left);
+    }
+    if (m_focus && m_focus != target) {
         SetFocusControl(nullptr);
     }
-    if (m_hover && m_hover->IsVisible() && m_hover->GetRresponse() && m_hover->PtInRect(point) &&
-        m_hover->OnCheckMouseResponse(flags, point)) {
-        if (left && m_hover->IsDragDrop() && m_hover->IsEnabled()) {
-            ArmDrag(m_hover, point);
+    if (target) {
+        if (m_pressed == target) {
+            SetFocusControl(target);
         }
-        SetFocusControl(m_hover);
-        (left ? m_leftHeld : m_rightHeld) = TRUE;
-        left ? m_hover->OnLButtonDown(flags, point) : m_hover->OnRButtonDown(flags, point);
-        if (HasWindow() && GetCapture() != m_hwnd) {
-            SetCapture();
+        // Still pressed: neither destroyed nor released while the focus moved.
+        if (m_pressed == target) {
+            left ? target->OnLButtonDown(flags, point) : target->OnRButtonDown(flags, point);
         }
         return;
     }
@@ -234,25 +292,40 @@ void PaintManager::OnButtonDown(UINT flags, POINT point, bool left) {
     }
 }
 
+// The release goes to the control that took the press, and to no other: a click needs both.
+// A control disabled while it was pressed is released outside itself.
 void PaintManager::OnButtonUp(UINT flags, POINT point, bool left) {
     if (left) {
         DisarmDrag();
     }
-    ReleaseCapture();
-    (left ? m_leftHeld : m_rightHeld) = FALSE;
-    MControl* hover = m_hover;
-    if (hover && hover->IsVisible() && hover->GetRresponse()) {
-        left ? hover->OnLButtonUp(flags, point) : hover->OnRButtonUp(flags, point);
+    BOOL& held = left ? m_leftHeld : m_rightHeld;
+    MControl* pressed = held ? m_pressed : nullptr;
+    held = FALSE;
+    if (!m_leftHeld && !m_rightHeld) {
+        m_pressed = nullptr;
+        ReleaseCapture();
     }
-    if (m_hover && !m_hover->PtInRect(point)) {
+    if (pressed) {
+        // Forgotten again by the manager should the release destroy the control.
+        m_hover = pressed;
+        if (pressed->IsVisible() && pressed->GetRresponse()) {
+            const POINT at = pressed->IsEnabled() ? point : kNowhere;
+            left ? pressed->OnLButtonUp(flags, at) : pressed->OnRButtonUp(flags, at);
+        }
+    }
+    if (m_hover && !(m_hover->IsEnabled() && m_hover->PtInRect(point))) {
         m_hover = nullptr;
     }
 }
 
+// A double click stands for the second press of the pair: its release follows.
 void PaintManager::OnDoubleClick(UINT flags, POINT point, bool left) {
-    if (m_hover) {
-        left ? m_hover->OnLButtonDblClk(flags, point) : m_hover->OnRButtonDblClk(flags, point);
+    MControl* target = TakesPress(m_hover, flags, point) ? m_hover : nullptr;
+    if (!target) {
+        return;
     }
+    BeginPress(target, left);
+    left ? target->OnLButtonDblClk(flags, point) : target->OnRButtonDblClk(flags, point);
     if (m_hover && !m_hover->PtInRect(point)) {
         m_hover = nullptr;
     }
@@ -289,17 +362,27 @@ void PaintManager::OnWheel(WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// Losing the activation ends the hover and, unless this window still holds the capture (the
+// release will then come here), the press.
 void PaintManager::OnActivate(BOOL active) {
     m_active = active;
     if (!active) {
-        const bool held = m_leftHeld || m_rightHeld;
         m_tracking = FALSE;
-        m_captured = FALSE;
-        m_leftHeld = FALSE;
-        m_rightHeld = FALSE;
-        if (MControl* hover = m_hover) {
-            m_hover = nullptr;
-            held ? hover->OnLButtonUp(0, kNowhere) : hover->OnMouseMove(0, kNowhere);
+        const bool keepPress = IsPressing() && HasWindow() && GetCapture() == m_hwnd;
+        if (!keepPress) {
+            if (IsPressing()) {
+                CancelPress();
+            }
+            m_pressed = nullptr;
+            m_leftHeld = FALSE;
+            m_rightHeld = FALSE;
+            m_captured = FALSE;
+            if (MControl* hover = m_hover) {
+                m_hover = nullptr;
+                if (hover->IsEnabled()) {
+                    hover->OnMouseMove(0, kNowhere);
+                }
+            }
         }
     }
     Invalidate();
@@ -366,6 +449,10 @@ void PaintManager::StartDrag() {
     RECT window;
     ::GetWindowRect(m_hwnd, &window);
     ClipCursor(&window);
+    // The drag loop takes the mouse, and with it the rest of the press.
+    m_pressed = nullptr;
+    m_leftHeld = FALSE;
+    m_rightHeld = FALSE;
     ReleaseCapture();
     CIDataObject* data = CreateBitmapDataObject(m_dragBitmap);
     if (data) {
@@ -383,20 +470,20 @@ void PaintManager::StartDrag() {
     // The button went up inside the drag loop: the pressed control hears of it here.
     MControl* control = m_dragControl;
     DisarmDrag();
-    m_leftHeld = FALSE;
-    if (control && control == m_hover) {
+    if (control) {
         control->OnLButtonUp(0, kNowhere);
     }
 }
 
+// Disabled controls take no keys, hot keys included.
 void PaintManager::OnKeyDownMessage(UINT vk) {
     const UINT modifiers = GetModifierCode();
-    if (m_hover && m_hover->OnKeyDown(vk, 1, modifiers)) {
+    if (m_hover && m_hover->IsEnabled() && m_hover->OnKeyDown(vk, 1, modifiers)) {
         return;
     }
     std::lock_guard guard(m_controlLock);
     for (MControl* control : m_controls) {
-        if (control != m_hover && control->OnKeyDown(vk, 1, modifiers)) {
+        if (control != m_hover && control->IsEnabled() && control->OnKeyDown(vk, 1, modifiers)) {
             return;
         }
     }
