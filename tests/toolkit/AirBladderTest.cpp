@@ -133,6 +133,9 @@ TEST(KeyboardTips, SitsAboveThePointAndIgnoresRepeats) {
     tips.StartHideTimer(1000);
     tips.SendMessageW(WM_TIMER, OrvixUI::CKeyboardTips::kHideTimer, 0);
     EXPECT_FALSE(tips.IsWindowVisible());
+    EXPECT_TRUE(tips.SetAirBladderMsg(L"Esc", L"Escape", L"", POINT{500, 400}))
+        << "a hidden tip comes back for the same texts";
+    EXPECT_TRUE(tips.IsWindowVisible());
 }
 
 } // namespace
