@@ -550,6 +550,11 @@ void MRichEdit::DrawControl(HDC dc, const RECT&) {
 
 void MRichEdit::DrawBackdrop(HDC, const RECT&, int) {}
 
+void MRichEdit::OnTextChanged() {
+    SendMessageW(26, 0, 0);
+    UpdateControl(TRUE, FALSE);
+}
+
 void MRichEdit::DrawStateSlice(HDC dc, const RECT& slice, int state) {
     DrawBackdrop(dc, slice, state);
     const int dx = slice.left - m_rect.left, dy = slice.top - m_rect.top;
