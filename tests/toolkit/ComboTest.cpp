@@ -94,7 +94,8 @@ TEST_F(Combo, ClickOpensADropDownWindowOfTheListsHeight) {
             COLORREF key = 0;
             DWORD flags = 0;
             ASSERT_TRUE(GetLayeredWindowAttributes(dropDown, &key, nullptr, &flags));
-            EXPECT_EQ(key, OrvixUI::MPopupWnd::kColorKey);
+            const COLORREF popupKey = OrvixUI::MPopupWnd::kColorKey;
+            EXPECT_EQ(key, popupKey);
             EXPECT_TRUE(flags & LWA_COLORKEY);
         }
         RECT window;

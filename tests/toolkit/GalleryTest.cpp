@@ -207,10 +207,11 @@ TEST(GalleryProgram, WritesItsBackBufferAsPng) {
 TEST(GalleryProgram, PagesAreChosenByNumberOrAllAtOnce) {
     const std::wstring shot = TestFolder() + L"\\gallery_pages_test.png";
     const int pages = GalleryDialog::PageCount();
+    // The red swatch: a colour page 2 does not show there.
     const POINT swatch = [] {
         GalleryDialog dialog;
         dialog.Create();
-        return Centre(dialog.GetControl(gallery::kWindowsFirstSwatch)->GetRect());
+        return Centre(dialog.GetControl(gallery::kWindowsFirstSwatch + 1)->GetRect());
     }();
     const RECT secondFrame = GalleryDialog::SectionFrame(2);
     ASSERT_EQ(GalleryDialog::PageOf(2), 1);
@@ -222,7 +223,7 @@ TEST(GalleryProgram, PagesAreChosenByNumberOrAllAtOnce) {
     EXPECT_EQ(image->GetHeight(), static_cast<UINT>(GalleryDialog::kHeight));
     EXPECT_EQ(PixelOf(*image, POINT{secondFrame.left, secondFrame.top + 40}), 0x3A3F48u)
         << "page 2's first frame";
-    EXPECT_NE(PixelOf(*image, swatch), RgbOf(gallery::kWindowsSwatchColors[0]));
+    EXPECT_NE(PixelOf(*image, swatch), RgbOf(gallery::kWindowsSwatchColors[1]));
     image.reset();
 
     std::filesystem::remove(shot);
@@ -230,7 +231,7 @@ TEST(GalleryProgram, PagesAreChosenByNumberOrAllAtOnce) {
     image = std::make_unique<Gdiplus::Bitmap>(shot.c_str());
     ASSERT_EQ(image->GetLastStatus(), Gdiplus::Ok);
     EXPECT_EQ(image->GetHeight(), static_cast<UINT>(GalleryDialog::kHeight * pages));
-    EXPECT_EQ(PixelOf(*image, swatch), RgbOf(gallery::kWindowsSwatchColors[0]));
+    EXPECT_EQ(PixelOf(*image, swatch), RgbOf(gallery::kWindowsSwatchColors[1]));
     EXPECT_EQ(
         PixelOf(*image, POINT{secondFrame.left, GalleryDialog::kHeight + secondFrame.top + 40}),
         0x3A3F48u);
