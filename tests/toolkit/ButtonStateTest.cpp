@@ -163,6 +163,10 @@ TEST(ButtonStates, ImageButtonShowsItsTitleInTheBubbleTipAtTheChosenEdge) {
         tip->GetWindowRect(&window);
         EXPECT_EQ(window.left + tip->GetArrowX(), edge.x) << "the arrow points at the edge";
         EXPECT_EQ(window.top, edge.y);
+        EXPECT_EQ(SendMessageW(tip->GetSafeHwnd(), WM_NCHITTEST, 0,
+                               MAKELPARAM(window.left + tip->GetArrowX(), window.top + 12)),
+                  HTTRANSPARENT)
+            << "the part laid over the button leaves the pointer to the button";
         EXPECT_EQ(tip->GetArrowX() > (window.right - window.left) / 2,
                   c.mode == OrvixUI::AIRBLADDER_MODE_LEFT)
             << "the tip stands away from the button";

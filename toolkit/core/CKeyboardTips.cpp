@@ -38,7 +38,7 @@ CKeyboardTips::~CKeyboardTips() {
 const wchar_t* CKeyboardTips::GetWindowClassName() { return L"OrvixKeyboardTips"; }
 
 HWND CKeyboardTips::Create(HWND owner) {
-    return MWindow::Create(owner, L"KeyboardTips Window", WS_POPUP,
+    return MWindow::Create(owner, L"KeyboardTip Window", WS_POPUP,
                            WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_LAYERED,
                            RECT{0, 0, kWidth, kHeight});
 }
