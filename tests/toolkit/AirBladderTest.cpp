@@ -121,6 +121,9 @@ TEST_F(AirBladderTest, HidingForAnotherOwnerKeepsTheTip) {
 TEST(KeyboardTips, SitsAboveThePointAndIgnoresRepeats) {
     OrvixUI::CKeyboardTips tips;
     ASSERT_TRUE(tips.Create(nullptr));
+    wchar_t title[32] = {};
+    tips.GetWindowTextW(title, 32);
+    EXPECT_STREQ(title, L"KeyboardTip Window");
     EXPECT_TRUE(tips.SetAirBladderMsg(L"Esc", L"Escape", L"", POINT{500, 400}));
     RECT window;
     tips.GetWindowRect(&window);
@@ -133,6 +136,9 @@ TEST(KeyboardTips, SitsAboveThePointAndIgnoresRepeats) {
     tips.StartHideTimer(1000);
     tips.SendMessageW(WM_TIMER, OrvixUI::CKeyboardTips::kHideTimer, 0);
     EXPECT_FALSE(tips.IsWindowVisible());
+    EXPECT_TRUE(tips.SetAirBladderMsg(L"Esc", L"Escape", L"", POINT{500, 400}))
+        << "a hidden tip comes back for the same texts";
+    EXPECT_TRUE(tips.IsWindowVisible());
 }
 
 } // namespace

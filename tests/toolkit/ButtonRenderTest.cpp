@@ -49,7 +49,7 @@ class ButtonGallery : public ::testing::Test {
 protected:
     void SetUp() override {
         // Built as the gallery program lists it.
-        const gallery::Section section = {L"Buttons", gallery::BuildButtonSection};
+        const gallery::Section section = {L"Buttons", gallery::BuildButtonSection, {880, 580}};
         section.build(host.manager(), &host.recorder(), RECT{10, 10, 890, 590});
         Paint();
     }

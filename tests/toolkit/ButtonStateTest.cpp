@@ -7,6 +7,8 @@
 #include "toolkit/controls/CRadioButton.h"
 #include "toolkit/controls/CSwitchButton.h"
 #include "toolkit/controls/DPIControl.h"
+#include "toolkit/core/CKeyboardTips.h"
+#include "toolkit/core/MAirBladder.h"
 #include "toolkit/core/MPanel.h"
 
 #include <functional>
@@ -129,26 +131,85 @@ TEST(ButtonStates, PlainButtonsClickOnlyWhenReleasedInside) {
     }
 }
 
-TEST(ButtonStates, ImageButtonTipsPointAtTheChosenEdge) {
+TEST(ButtonStates, ImageButtonShowsItsTitleInTheBubbleTipAtTheChosenEdge) {
     HostWindow host;
+    // Away from the screen's left edge, where a tip would be pushed back on screen.
+    SetWindowPos(host.hwnd(), nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     auto* button = Create<OrvixUI::CImageButton>(host, L"CImageButton", 15);
     ASSERT_NE(button, nullptr);
-    EXPECT_STREQ(button->GetTooltip(), L"") << "no tip without a mode";
     EXPECT_EQ(button->GetAirBladderAnchor().x, 0);
-    button->SetAlrBladderMode(OrvixUI::AIRBLADDER_MODE_RIGHT);
-    EXPECT_STREQ(button->GetTooltip(), L"Title");
-    POINT right = {130, 25};
-    ClientToScreen(host.hwnd(), &right);
-    EXPECT_EQ(button->GetAirBladderAnchor().x, right.x);
-    EXPECT_EQ(button->GetAirBladderAnchor().y, right.y);
-    button->SetAlrBladderMode(OrvixUI::AIRBLADDER_MODE_LEFT);
-    POINT left = {10, 25};
-    ClientToScreen(host.hwnd(), &left);
-    EXPECT_EQ(button->GetAirBladderAnchor().x, left.x);
+    host.Send(WM_MOUSEMOVE, 0, At(kInX, kInY));
+    EXPECT_FALSE(button->IsTipShown()) << "no tip without a mode";
+    EXPECT_EQ(host.manager().GetAirBladder(), nullptr);
+    host.Send(WM_MOUSEMOVE, 0, At(kOutX, kOutY));
+
+    struct Case {
+        int mode;
+        int edgeX;
+    };
+    for (const Case& c :
+         {Case{OrvixUI::AIRBLADDER_MODE_RIGHT, 130}, Case{OrvixUI::AIRBLADDER_MODE_LEFT, 10}}) {
+        button->SetAlrBladderMode(c.mode);
+        POINT edge = {c.edgeX, 25};
+        ClientToScreen(host.hwnd(), &edge);
+        EXPECT_EQ(button->GetAirBladderAnchor().x, edge.x);
+        EXPECT_EQ(button->GetAirBladderAnchor().y, edge.y);
+        host.Send(WM_MOUSEMOVE, 0, At(kInX, kInY));
+        OrvixUI::MAirBladder* tip = host.manager().GetAirBladder();
+        ASSERT_NE(tip, nullptr);
+        EXPECT_TRUE(tip->IsWindowVisible()) << c.mode;
+        EXPECT_STREQ(tip->GetText(), L"Title");
+        RECT window;
+        tip->GetWindowRect(&window);
+        EXPECT_EQ(window.left + tip->GetArrowX(), edge.x) << "the arrow points at the edge";
+        EXPECT_EQ(window.top, edge.y);
+        EXPECT_EQ(SendMessageW(tip->GetSafeHwnd(), WM_NCHITTEST, 0,
+                               MAKELPARAM(window.left + tip->GetArrowX(), window.top + 12)),
+                  HTTRANSPARENT)
+            << "the part laid over the button leaves the pointer to the button";
+        EXPECT_EQ(tip->GetArrowX() > (window.right - window.left) / 2,
+                  c.mode == OrvixUI::AIRBLADDER_MODE_LEFT)
+            << "the tip stands away from the button";
+        host.Send(WM_MOUSEMOVE, 0, At(kOutX, kOutY));
+        EXPECT_FALSE(tip->IsWindowVisible()) << "leaving hides it";
+        EXPECT_FALSE(button->IsTipShown());
+    }
     button->SetTitle(L"");
-    EXPECT_STREQ(button->GetTooltip(), L"") << "an empty title shows nothing";
+    host.Send(WM_MOUSEMOVE, 0, At(kInX, kInY));
+    EXPECT_FALSE(host.manager().GetAirBladder()->IsWindowVisible())
+        << "an empty title shows nothing";
+    EXPECT_STREQ(button->GetTooltip(), L"") << "the plain tooltip is not used";
     button->SetAlrBladderMode(7);
     EXPECT_EQ(button->GetAlrBladderMode(), OrvixUI::AIRBLADDER_MODE_NONE);
+}
+
+TEST(ButtonStates, IconButtonShowsTheKeyTipAboveItWhileHovered) {
+    HostWindow host;
+    auto* button = Create<CIconButton>(host, L"CIconButton", 16);
+    ASSERT_NE(button, nullptr);
+    button->SetTips(L"Light", L"Lighting effects", L"F5");
+    host.Send(WM_MOUSEMOVE, 0, At(kInX, kInY));
+    EXPECT_EQ(button->GetTipsWindow(), nullptr) << "tips are off until switched on";
+    host.Send(WM_MOUSEMOVE, 0, At(kOutX, kOutY));
+    button->SetShowTips(TRUE);
+    for (int round = 0; round < 2; ++round) {
+        host.Send(WM_MOUSEMOVE, 0, At(kInX, kInY));
+        OrvixUI::CKeyboardTips* tips = button->GetTipsWindow();
+        ASSERT_NE(tips, nullptr);
+        EXPECT_TRUE(tips->IsWindowVisible()) << "round " << round;
+        RECT window;
+        tips->GetWindowRect(&window);
+        POINT top = {70, 10};
+        ClientToScreen(host.hwnd(), &top);
+        EXPECT_EQ(window.left, top.x - OrvixUI::CKeyboardTips::kWidth / 2);
+        EXPECT_EQ(window.bottom, top.y) << "its bottom centre is the button's top centre";
+        host.Send(WM_MOUSEMOVE, 0, At(kOutX, kOutY));
+        EXPECT_FALSE(tips->IsWindowVisible()) << "round " << round;
+    }
+    EXPECT_STREQ(button->GetTooltip(), L"") << "the plain tooltip is not used";
+    host.Send(WM_MOUSEMOVE, 0, At(kInX, kInY));
+    button->SetShowTips(FALSE);
+    EXPECT_FALSE(button->GetTipsWindow()->IsWindowVisible());
 }
 
 TEST(ButtonStates, CheckBoxTogglesOnReleaseAndByKey) {

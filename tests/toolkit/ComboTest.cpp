@@ -3,6 +3,7 @@
 #include "toolkit/controls/CColorCombo.h"
 #include "toolkit/controls/CComboBoxList.h"
 #include "toolkit/controls/MComboBox.h"
+#include "toolkit/core/MPopupWnd.h"
 
 #include <ostream>
 #include <string>
@@ -83,6 +84,20 @@ TEST_F(Combo, ClickOpensADropDownWindowOfTheListsHeight) {
         wchar_t title[32] = {};
         GetWindowTextW(dropDown, title, 32);
         EXPECT_STREQ(title, L"ComboWnd");
+        if (items == 1) {
+            // A toolkit popup: its own class, a tool window keyed on the popup colour.
+            GetClassNameW(dropDown, title, 32);
+            EXPECT_STREQ(title, L"CComboBoxWnd");
+            EXPECT_TRUE(GetWindowLongW(dropDown, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+            EXPECT_NE(dynamic_cast<OrvixUI::MPopupWnd*>(OrvixUI::MWindow::FromHandle(dropDown)),
+                      nullptr);
+            COLORREF key = 0;
+            DWORD flags = 0;
+            ASSERT_TRUE(GetLayeredWindowAttributes(dropDown, &key, nullptr, &flags));
+            const COLORREF popupKey = OrvixUI::MPopupWnd::kColorKey;
+            EXPECT_EQ(key, popupKey);
+            EXPECT_TRUE(flags & LWA_COLORKEY);
+        }
         RECT window;
         GetWindowRect(dropDown, &window);
         const int rows = items < 5 ? items : 5;

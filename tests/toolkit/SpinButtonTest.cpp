@@ -1,6 +1,7 @@
 #include "ToolkitFixture.h"
 
 #include "toolkit/controls/CSpinButton.h"
+#include "toolkit/controls/MRichEdit.h"
 #include "toolkit/controls/MSpinButton.h"
 
 namespace toolkit_test {
@@ -159,6 +160,118 @@ TEST(SpinButton, FormFieldStacksItsArrowsAtTheRight) {
     host.Send(WM_LBUTTONUP, 0, At(100, 35));
     EXPECT_EQ(spin->GetCurValue(), 0) << "lower half: down, held at the minimum";
     EXPECT_EQ(host.recorder().Take().size(), 2u);
+}
+
+// The form field on the rich edit at (10, 10) - (110, 40): arrows in x 92 ... 110.
+struct FormSpin {
+    FormSpin() {
+        spin = dynamic_cast<OrvixUI::CSpinButton*>(host.manager().CreateControl(
+            &host.recorder(), L"CSpinButton", 92, RECT{10, 10, 110, 40}, L"", TRUE, TRUE));
+    }
+    // Focuses the field and selects its text, as a user about to type over it.
+    void Focus() {
+        host.Send(WM_MOUSEMOVE, 0, At(40, 25));
+        host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(40, 25));
+        host.Send(WM_LBUTTONUP, 0, At(40, 25));
+        spin->SetSelAll();
+    }
+    void Type(const wchar_t* keys) {
+        for (const wchar_t* key = keys; *key; ++key) {
+            host.Send(WM_CHAR, static_cast<WPARAM>(*key), 0);
+        }
+    }
+    void Key(UINT vk) { host.Send(WM_KEYDOWN, vk, 0); }
+    size_t Changes() {
+        size_t count = 0;
+        for (const Note& note : host.recorder().Take()) {
+            EXPECT_EQ(note.code, 28u) << "the field reports value changes only";
+            ++count;
+        }
+        return count;
+    }
+    HostWindow host;
+    OrvixUI::CSpinButton* spin = nullptr;
+};
+
+TEST(SpinButton, FormFieldIsARichEditShowingItsValue) {
+    FormSpin f;
+    ASSERT_NE(f.spin, nullptr);
+    EXPECT_NE(dynamic_cast<OrvixUI::MRichEdit*>(f.spin), nullptr);
+    f.spin->SetRange(100, 16000);
+    EXPECT_EQ(f.spin->SetCurValue(1600), 1600);
+    EXPECT_STREQ(f.spin->GetTitle(), L"1600");
+    f.host.Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), At(40, 25));
+    EXPECT_EQ(f.spin->GetCurValue(), 1601);
+    EXPECT_STREQ(f.spin->GetTitle(), L"1601");
+    EXPECT_EQ(f.Changes(), 1u);
+    f.spin->SetRange(0, 50);
+    EXPECT_STREQ(f.spin->GetTitle(), L"50") << "a narrower range pulls the value in";
+    EXPECT_EQ(f.Changes(), 0u);
+}
+
+TEST(SpinButton, FormFieldTakesTypedDigitsOnEnterOrWhenTheFocusLeaves) {
+    FormSpin f;
+    ASSERT_NE(f.spin, nullptr);
+    if (!f.spin->IsTextServicesReady()) {
+        GTEST_SKIP() << "no windowless text services on this system";
+    }
+    f.spin->SetRange(5, 500);
+    f.Focus();
+    ASSERT_TRUE(f.spin->IsFocused());
+    f.host.recorder().Take();
+    f.Type(L"12x-3");
+    EXPECT_STREQ(f.spin->GetTitle(), L"123") << "letters, and a minus without negatives, refused";
+    EXPECT_EQ(f.spin->GetCurValue(), 5) << "not taken before Enter";
+    EXPECT_EQ(f.Changes(), 0u) << "typing alone reports nothing";
+    f.Key(VK_RETURN);
+    EXPECT_EQ(f.spin->GetCurValue(), 123);
+    EXPECT_EQ(f.Changes(), 1u);
+
+    f.spin->SetSelAll();
+    f.Type(L"9999");
+    f.Key(VK_RETURN);
+    EXPECT_EQ(f.spin->GetCurValue(), 500) << "clamped to the maximum";
+    EXPECT_STREQ(f.spin->GetTitle(), L"500");
+    f.spin->SetSelAll();
+    f.Type(L"7");
+    f.Key(VK_ESCAPE);
+    EXPECT_STREQ(f.spin->GetTitle(), L"500") << "Escape drops the typed text";
+    f.Key(VK_RETURN);
+    EXPECT_EQ(f.spin->GetCurValue(), 500);
+    EXPECT_EQ(f.Changes(), 1u);
+    f.Key(VK_DOWN);
+    EXPECT_EQ(f.spin->GetCurValue(), 499);
+    EXPECT_EQ(f.Changes(), 1u);
+
+    f.spin->SetSelAll();
+    f.Type(L"42");
+    f.host.Send(WM_MOUSEMOVE, 0, At(300, 250));
+    f.host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(300, 250));
+    EXPECT_FALSE(f.spin->IsFocused());
+    EXPECT_EQ(f.spin->GetCurValue(), 42) << "leaving the field takes the text";
+    EXPECT_EQ(f.Changes(), 1u);
+}
+
+TEST(SpinButton, FormFieldDigitsCannotOverflow) {
+    FormSpin f;
+    ASSERT_NE(f.spin, nullptr);
+    if (!f.spin->IsTextServicesReady()) {
+        GTEST_SKIP() << "no windowless text services on this system";
+    }
+    f.spin->SetRange(-2147483647 - 1, 2147483647);
+    f.Focus();
+    f.Type(L"99999999999999");
+    f.Key(VK_RETURN);
+    EXPECT_EQ(f.spin->GetCurValue(), 2147483647);
+    f.Key(VK_UP);
+    EXPECT_EQ(f.spin->GetCurValue(), 2147483647) << "stepping past the end does not wrap";
+    f.spin->SetSelAll();
+    f.Type(L"-99999999999");
+    f.Key(VK_RETURN);
+    EXPECT_EQ(f.spin->GetCurValue(), -2147483647 - 1);
+    f.spin->SetTitle(L"123456789012345678901234567890");
+    f.Key(VK_RETURN);
+    EXPECT_EQ(f.spin->GetCurValue(), 2147483647) << "a long text is cut, then clamped";
 }
 
 } // namespace

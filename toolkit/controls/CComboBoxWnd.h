@@ -1,46 +1,39 @@
 #pragma once
 
-#include "toolkit/core/PaintManager.h"
+#include "toolkit/core/MPopupWnd.h"
 
 namespace OrvixUI {
 
 class CComboBoxList;
 class MComboBox;
 
-// A combo box's drop-down: a borderless tool window titled "ComboWnd" whose PaintManager
-// hosts one CComboBoxList filled with the combo's items. It closes itself when it loses
-// activation or on Escape, and reports a choice to its combo. Internal to the library.
-class CComboBoxWnd : public MObject {
+// A combo box's drop-down: a toolkit popup titled "ComboWnd" whose one control is a
+// CComboBoxList filled with the combo's items. Like every popup it closes itself when it loses
+// the activation; Escape closes it too. A choice is reported to the combo, and so is the
+// window's end. Internal to the library.
+class CComboBoxWnd : public MPopupWnd {
 public:
-    explicit CComboBoxWnd(MComboBox* owner);
+    static constexpr UINT kListId = 100;
+    static constexpr COLORREF kBackFill = 0x130D09;
+    static constexpr COLORREF kBackBorder = 0x555028;
+
+    explicit CComboBoxWnd(MComboBox* combo);
     // Destroys the window without calling back into the combo.
     ~CComboBoxWnd() override;
-    CComboBoxWnd(const CComboBoxWnd&) = delete;
-    CComboBoxWnd& operator=(const CComboBoxWnd&) = delete;
 
-    // The window at screen, owned by the combo's window; hidden until Show.
-    bool Create(HWND owner, const RECT& screen);
-    // Builds the list from the combo's items, under the combo's item lock.
-    void Fill(const MComboBox& combo);
-    void Show();
-    // Hides the window now and destroys it from the message loop, so that it may be called
-    // from inside the list's own input handling.
-    void Close();
-    HWND Hwnd() const;
+    const wchar_t* GetWindowClassName() override;
+    // The window at screen, owned by the combo's window, its list filled; hidden until shown.
+    HWND Create(HWND owner, const RECT& screen);
     // Null once the window is gone.
     CComboBoxList* List() const;
 
-    long OnBaseMessage(UINT id, UINT code, WPARAM wParam, LPARAM lParam) override;
-    long OnControlUpdate(const RECT& rect, BOOL update, MControl* control) override;
+    void InitUI(const RECT& rect) override;
+    long OnMessage(UINT id, UINT code, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnKeyDown(UINT vk, UINT repeat, UINT flags) override;
+    void PostNcDestroy() override;
 
 private:
-    static bool RegisterWindowClass();
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-    MComboBox* m_owner;
-    HWND m_hwnd = nullptr;
-    PaintManager m_manager;
+    MComboBox* m_combo;
     CComboBoxList* m_list = nullptr;
 };
 

@@ -1,12 +1,16 @@
 #include "toolkit/controls/CIconButton.h"
 
 #include "toolkit/controls/ButtonGroup.h"
+#include "toolkit/core/CKeyboardTips.h"
+#include "toolkit/core/PaintManager.h"
 
 namespace OrvixUI {
 
 CIconButton::CIconButton(MObject* parent, UINT id, const RECT& rect, const wchar_t* title,
                          BOOL visible, BOOL enabled)
     : MButton(parent, id, rect, title, visible, enabled) {}
+
+CIconButton::~CIconButton() = default;
 
 const wchar_t* CIconButton::GetClassNameW() { return L"IconButton"; }
 
@@ -48,26 +52,54 @@ void CIconButton::SetTips(const wchar_t* title, const wchar_t* text, const wchar
     m_tipTitle = title ? title : L"";
     m_tipText = text ? text : L"";
     m_tipExtra = extra ? extra : L"";
-    UpdateTooltip();
+    if (m_hovered) {
+        ShowTips(true);
+    }
 }
 
 void CIconButton::SetShowTips(BOOL show) {
     m_showTips = show ? TRUE : FALSE;
-    UpdateTooltip();
+    ShowTips(m_hovered && m_showTips);
 }
 
-// The tip rides on the control's tooltip: shown on hover by the control routing.
-void CIconButton::UpdateTooltip() {
-    std::wstring tip;
-    if (m_showTips) {
-        for (const std::wstring* line : {&m_tipTitle, &m_tipText, &m_tipExtra}) {
-            if (!line->empty()) {
-                tip += tip.empty() ? L"" : L"\n";
-                tip += *line;
-            }
+CKeyboardTips* CIconButton::GetTipsWindow() const { return m_tips.get(); }
+
+void CIconButton::ShowTips(bool show) {
+    HWND window = m_manager ? m_manager->GetPaintWnd() : nullptr;
+    const bool any = !m_tipTitle.empty() || !m_tipText.empty() || !m_tipExtra.empty();
+    if (!show || !m_showTips || !any || !window || !IsWindow(window)) {
+        if (m_tips) {
+            m_tips->Hide();
         }
+        return;
     }
-    SetTooltip(tip.c_str());
+    if (!m_tips) {
+        auto tips = std::make_unique<CKeyboardTips>();
+        if (!tips->Create(window)) {
+            return;
+        }
+        m_tips = std::move(tips);
+    }
+    POINT top = {m_rect.left + (m_rect.right - m_rect.left) / 2, m_rect.top};
+    ClientToScreen(window, &top);
+    m_tips->SetAirBladderMsg(m_tipTitle.c_str(), m_tipText.c_str(), m_tipExtra.c_str(), top);
+}
+
+BOOL CIconButton::OnControlMouseMove(UINT flags, POINT point) {
+    const BOOL inside = MButton::OnControlMouseMove(flags, point);
+    if ((inside != FALSE) != m_hovered) {
+        m_hovered = inside != FALSE;
+        ShowTips(m_hovered);
+    }
+    return inside;
+}
+
+void CIconButton::SetControlVisible(BOOL visible) {
+    MButton::SetControlVisible(visible);
+    if (!visible) {
+        m_hovered = false;
+        ShowTips(false);
+    }
 }
 
 int CIconButton::ShownSlice() const {

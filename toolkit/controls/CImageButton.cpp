@@ -2,6 +2,7 @@
 
 #include "toolkit/controls/ButtonDrawing.h"
 #include "toolkit/core/ImageCache.h"
+#include "toolkit/core/MAirBladder.h"
 #include "toolkit/core/PaintManager.h"
 
 namespace OrvixUI {
@@ -15,17 +16,53 @@ CImageButton::CImageButton(MObject* parent, UINT id, const RECT& rect, const wch
 void CImageButton::SetAlrBladderMode(int mode) {
     m_bladderMode =
         mode == AIRBLADDER_MODE_RIGHT || mode == AIRBLADDER_MODE_LEFT ? mode : AIRBLADDER_MODE_NONE;
-    UpdateTip();
+    if (m_tipShown) {
+        ShowTip(true);
+    }
 }
 
 void CImageButton::SetControlTitle(const wchar_t* text) {
     MButton::SetControlTitle(text);
-    UpdateTip();
+    if (m_tipShown) {
+        ShowTip(true);
+    }
 }
 
-void CImageButton::UpdateTip() {
-    SetTooltip(m_bladderMode == AIRBLADDER_MODE_NONE ? L"" : m_title.c_str());
+void CImageButton::SetControlVisible(BOOL visible) {
+    MButton::SetControlVisible(visible);
+    if (!visible) {
+        ShowTip(false);
+    }
 }
+
+BOOL CImageButton::OnControlMouseMove(UINT flags, POINT point) {
+    const BOOL inside = MButton::OnControlMouseMove(flags, point);
+    if ((inside != FALSE) != m_tipShown) {
+        ShowTip(inside != FALSE);
+    }
+    return inside;
+}
+
+// The tip points away from the button: anchored at its right edge the arrow sits at the tip's
+// left end, and the other way round.
+void CImageButton::ShowTip(bool show) {
+    if (!m_manager) {
+        return;
+    }
+    const POINT anchor = GetAirBladderAnchor();
+    if (show && !m_title.empty() && anchor.x != 0 && anchor.y != 0) {
+        const int type =
+            m_bladderMode == AIRBLADDER_MODE_RIGHT ? AIRBLADDER_LEFT : AIRBLADDER_RIGHT;
+        m_manager->SetAirBladderMsg(m_title.c_str(), anchor, type, AIRBLADDER_MODE_AUTO);
+        m_manager->ShowAirBladder(TRUE, m_id);
+        m_tipShown = true;
+    } else if (m_tipShown) {
+        m_manager->ShowAirBladder(FALSE, m_id);
+        m_tipShown = false;
+    }
+}
+
+BOOL CImageButton::IsTipShown() const { return m_tipShown ? TRUE : FALSE; }
 
 int CImageButton::GetAlrBladderMode() const { return m_bladderMode; }
 

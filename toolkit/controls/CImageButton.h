@@ -13,8 +13,8 @@ enum AIRBLADDER_MODE {
 };
 
 // A button drawn from pictures only: each state's frame at its own size at the top-left, and
-// the icon's first frame over it. The title is not drawn; with a tip mode set it is shown as
-// the control's tip while the pointer is over it, and hidden when the pointer leaves.
+// the icon's first frame over it. The title is not drawn; with a tip mode set it is shown in
+// the window's bubble tip, pointing at the chosen edge, while the pointer is over the button.
 class ORVIXUI_API CImageButton : public MButton {
 public:
     CImageButton(MObject* parent, UINT id, const RECT& rect, const wchar_t* title, BOOL visible,
@@ -25,14 +25,20 @@ public:
     // The screen point the bubble tip points at; (0, 0) with mode 0 or without a window.
     POINT GetAirBladderAnchor() const;
 
+    // Whether this button's bubble tip is up.
+    BOOL IsTipShown() const;
+
 protected:
     void SetControlTitle(const wchar_t* text) override;
+    void SetControlVisible(BOOL visible) override;
     void DrawStateSlice(HDC dc, const RECT& slice, int state) override;
+    BOOL OnControlMouseMove(UINT flags, POINT point) override;
 
 private:
-    void UpdateTip();
+    void ShowTip(bool show);
 
     int m_bladderMode = AIRBLADDER_MODE_NONE;
+    bool m_tipShown = false;
 };
 
 } // namespace OrvixUI

@@ -1,41 +1,312 @@
 #include "toolkit/controls/CSpinButton.h"
 
 #include "toolkit/controls/ButtonDrawing.h"
+#include "toolkit/core/ImageCache.h"
+#include "toolkit/core/PaintManager.h"
 
 #include <algorithm>
+#include <string>
 
 namespace OrvixUI {
 
 namespace bd = button_drawing;
 
-CSpinButton::CSpinButton(MObject* parent, UINT id, const RECT& rect, BOOL visible, BOOL enabled)
-    : MSpinButton(parent, id, rect, visible, enabled) {
-    m_hAlign = 0;
-}
+namespace {
 
-MSpinButton::Layout CSpinButton::GetLayout() const {
-    const int width = m_rect.right - m_rect.left;
-    const int arrow = std::min(kArrowWidth, width / 2);
-    const int middle = m_rect.top + (m_rect.bottom - m_rect.top) / 2;
-    Layout layout;
-    layout.up = RECT{m_rect.right - arrow, m_rect.top, m_rect.right, middle};
-    layout.down = RECT{m_rect.right - arrow, middle, m_rect.right, m_rect.bottom};
-    layout.field = RECT{m_rect.left, m_rect.top, m_rect.right - arrow, m_rect.bottom};
-    return layout;
-}
+constexpr int kArrowFrames = 4;
+constexpr DWORD kFieldFill = 0xFF23262D;
+constexpr DWORD kFieldBorder = 0xFF3A3F4A;
+constexpr DWORD kAccent = 0xFF00B4FF;
+constexpr DWORD kDisabled = 0xFF808080;
 
-void CSpinButton::DrawField(Gdiplus::Graphics& graphics, const RECT& field) {
-    bd::FillRound(graphics, RECT{field.left, field.top, m_rect.right, field.bottom}, 4, 0xFF23262D,
-                  m_focused ? 0xFF00B4FF : 0xFF3A3F4A);
-    const std::wstring text = m_edit.empty() ? std::to_wstring(m_value) : m_edit;
-    RECT box = field;
-    box.left += 8;
-    bd::DrawLine(graphics, text, GetTextDrawFont(), box, m_enabled ? m_textColor : 0xFF808080, 0, 4,
-                 m_renderingHint);
-    if (!m_edit.empty()) {
-        Gdiplus::SolidBrush bar{Gdiplus::Color(0xFF00B4FF)};
-        graphics.FillRectangle(&bar, box.left, field.bottom - 4, field.right - box.left - 4, 2);
+// The typed text as a number: an optional leading minus and digits, saturated far beyond the
+// int range (no overflow whatever was pasted); false when it holds no digit or anything else.
+bool ParseTyped(const std::wstring& text, long long& value) {
+    size_t i = !text.empty() && text[0] == L'-' ? 1 : 0;
+    const bool negative = i == 1;
+    if (i == text.size()) {
+        return false;
     }
+    long long magnitude = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < L'0' || text[i] > L'9') {
+            return false;
+        }
+        magnitude = std::min(magnitude * 10 + (text[i] - L'0'), 1LL << 40);
+    }
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+} // namespace
+
+CSpinButton::CSpinButton(MObject* parent, UINT id, const RECT& rect, BOOL visible, BOOL enabled)
+    : MRichEdit(parent, id, rect, L"0", visible, enabled) {
+    m_hAlign = 0;
+    if (!m_enabled) {
+        m_upState = m_downState = 3;
+    }
+    // A minus sign and the digits of any int.
+    SetLimitText(kMaxDigits + 1);
+    SetWordWrap(FALSE);
+    PlaceText();
+}
+
+void CSpinButton::InitControl(PaintManager* manager) {
+    MRichEdit::InitControl(manager);
+    if (manager) {
+        m_upImage = manager->AddImgResInfo(L"img_spin_up.png", kArrowFrames);
+        m_downImage = manager->AddImgResInfo(L"img_spin_down.png", kArrowFrames);
+    }
+    ShowValue();
+}
+
+RECT CSpinButton::UpRect() const {
+    const int arrow = std::min(kArrowWidth, static_cast<int>(m_rect.right - m_rect.left) / 2);
+    const int middle = m_rect.top + (m_rect.bottom - m_rect.top) / 2;
+    return RECT{m_rect.right - arrow, m_rect.top, m_rect.right, middle};
+}
+
+RECT CSpinButton::DownRect() const {
+    const RECT up = UpRect();
+    return RECT{up.left, up.bottom, up.right, m_rect.bottom};
+}
+
+// One line, vertically centred, clear of the arrows.
+void CSpinButton::PlaceText() {
+    const int height = m_rect.bottom - m_rect.top;
+    const int top = std::max(1, (height - (m_fontSize + 6)) / 2);
+    SetTextPadding(RECT{8, top, kArrowWidth + 4, std::max(1, height - top - (m_fontSize + 6))});
+}
+
+void CSpinButton::SetControlRect(const RECT& rect) {
+    MRichEdit::SetControlRect(rect);
+    PlaceText();
+}
+
+int CSpinButton::SetCurValue(int value) {
+    m_value = std::clamp(value, m_minimum, m_maximum);
+    ShowValue();
+    return m_value;
+}
+
+int CSpinButton::GetCurValue() const { return m_value; }
+
+void CSpinButton::SetRange(int minimum, int maximum) {
+    m_minimum = std::min(minimum, maximum);
+    m_maximum = std::max(minimum, maximum);
+    SetCurValue(m_value);
+}
+
+int CSpinButton::GetMinValue() const { return m_minimum; }
+int CSpinButton::GetMaxValue() const { return m_maximum; }
+int CSpinButton::GetUpState() const { return m_upState; }
+int CSpinButton::GetDownState() const { return m_downState; }
+
+void CSpinButton::ShowValue() {
+    const std::wstring text = std::to_wstring(m_value);
+    m_showing = true;
+    if (text != GetTitle()) {
+        SetTitle(text.c_str());
+    }
+    m_showing = false;
+    UpdateControl(TRUE, FALSE);
+}
+
+void CSpinButton::CommitText() {
+    const std::wstring typed = GetTitle();
+    long long number = 0;
+    const int before = m_value;
+    if (ParseTyped(typed, number)) {
+        m_value = static_cast<int>(std::clamp<long long>(number, m_minimum, m_maximum));
+    }
+    ShowValue();
+    if (m_value != before) {
+        SendMessageW(28, 0, 0);
+    }
+}
+
+void CSpinButton::StepBy(int delta) {
+    const long long target = static_cast<long long>(m_value) + delta;
+    const int value = static_cast<int>(std::clamp<long long>(target, m_minimum, m_maximum));
+    if (value != m_value) {
+        m_value = value;
+        ShowValue();
+        SendMessageW(28, 0, 0);
+    }
+}
+
+void CSpinButton::OnTextChanged() {
+    if (!m_showing) {
+        UpdateControl(TRUE, FALSE);
+    }
+}
+
+void CSpinButton::SetControlFocus(BOOL focus) {
+    const BOOL before = m_focused;
+    MRichEdit::SetControlFocus(focus);
+    if (before && !m_focused) {
+        CommitText();
+    }
+}
+
+void CSpinButton::SetControlEnabled(BOOL enabled) {
+    MRichEdit::SetControlEnabled(enabled);
+    StopRepeat();
+    m_upState = m_downState = m_enabled ? 0 : 3;
+    ShowValue();
+}
+
+LRESULT CSpinButton::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_focused && m_enabled) {
+        if (message == WM_KEYDOWN) {
+            switch (wParam) {
+            case VK_RETURN:
+                CommitText();
+                return 1;
+            case VK_UP:
+            case VK_DOWN:
+                CommitText();
+                StepBy(wParam == VK_UP ? 1 : -1);
+                return 1;
+            case VK_ESCAPE:
+                // Typed text is dropped; with none, Escape belongs to the window.
+                if (GetTitle() != std::to_wstring(m_value)) {
+                    ShowValue();
+                    return 1;
+                }
+                return 0;
+            default:
+                break;
+            }
+        }
+        if (message == WM_CHAR) {
+            const auto c = static_cast<wchar_t>(wParam);
+            const bool digit = c >= L'0' && c <= L'9';
+            const bool minus = c == L'-' && m_minimum < 0;
+            // Control characters (Backspace, the clipboard keys) still reach the editor.
+            if (!digit && !minus && (c >= L' ' || c == L'\r' || c == L'\n')) {
+                return 1;
+            }
+        }
+    }
+    return MRichEdit::OnWindowMessage(message, wParam, lParam);
+}
+
+void CSpinButton::SetArrowStates(int up, int down) {
+    if (up != m_upState || down != m_downState) {
+        m_upState = up;
+        m_downState = down;
+        UpdateControl(FALSE, FALSE);
+    }
+}
+
+void CSpinButton::StopRepeat() {
+    m_pressedArrow = 0;
+    m_repeating = false;
+    if (m_manager) {
+        m_manager->KillTimer(this, kRepeatTimer);
+    }
+}
+
+BOOL CSpinButton::OnControlMouseMove(UINT flags, POINT point) {
+    const BOOL inside = MRichEdit::OnControlMouseMove(flags, point);
+    if (m_enabled && m_pressedArrow == 0) {
+        const RECT up = UpRect(), down = DownRect();
+        SetArrowStates(::PtInRect(&up, point) ? 1 : 0, ::PtInRect(&down, point) ? 1 : 0);
+    }
+    return inside;
+}
+
+BOOL CSpinButton::OnControlLButtonDown(UINT flags, POINT point) {
+    const RECT up = UpRect(), down = DownRect();
+    const bool onUp = ::PtInRect(&up, point) != FALSE;
+    if (!m_enabled || (!onUp && !::PtInRect(&down, point))) {
+        return MRichEdit::OnControlLButtonDown(flags, point);
+    }
+    m_pressedArrow = onUp ? 1 : -1;
+    SetArrowStates(onUp ? 2 : 0, onUp ? 0 : 2);
+    CommitText();
+    StepBy(m_pressedArrow);
+    if (m_manager) {
+        m_repeating = false;
+        m_manager->SetTimer(this, kRepeatTimer, kRepeatDelay);
+    }
+    return TRUE;
+}
+
+BOOL CSpinButton::OnControlLButtonUp(UINT flags, POINT point) {
+    if (m_pressedArrow == 0) {
+        return MRichEdit::OnControlLButtonUp(flags, point);
+    }
+    StopRepeat();
+    const RECT up = UpRect(), down = DownRect();
+    SetArrowStates(::PtInRect(&up, point) ? 1 : 0, ::PtInRect(&down, point) ? 1 : 0);
+    return TRUE;
+}
+
+BOOL CSpinButton::OnControlScroll(UINT, UINT direction, POINT) {
+    if (!m_enabled) {
+        return FALSE;
+    }
+    CommitText();
+    StepBy(direction == 1 ? -1 : 1);
+    return TRUE;
+}
+
+BOOL CSpinButton::OnControlTimer() {
+    if (m_pressedArrow == 0 || !m_enabled) {
+        StopRepeat();
+        return FALSE;
+    }
+    if (!m_repeating && m_manager) {
+        // A stopped timer restarts with the new period.
+        m_manager->KillTimer(this, kRepeatTimer);
+        m_manager->SetTimer(this, kRepeatTimer, kRepeatRate);
+        m_repeating = true;
+    }
+    StepBy(m_pressedArrow);
+    return TRUE;
+}
+
+void CSpinButton::DrawBackdrop(HDC dc, const RECT& slice, int state) {
+    Gdiplus::Graphics graphics(dc);
+    bd::FillRound(graphics, slice, 4, kFieldFill, state == 2 ? kAccent : kFieldBorder);
+}
+
+void CSpinButton::DrawArrow(Gdiplus::Graphics& graphics, const RECT& box, bool up, int state) {
+    const ImgResInfo* image = up ? m_upImage : m_downImage;
+    if (image && image->image) {
+        const int frameWidth = FrameWidth(static_cast<int>(image->image->GetWidth()), kArrowFrames);
+        const int frameHeight = static_cast<int>(image->image->GetHeight());
+        bd::DrawFrameAt(graphics, image->image, frameWidth, frameHeight,
+                        bd::FrameFor(state, kArrowFrames),
+                        box.left + (box.right - box.left - frameWidth) / 2,
+                        box.top + (box.bottom - box.top - frameHeight) / 2);
+        return;
+    }
+    // Without the skin image: a plain triangle.
+    const float cx = (box.left + box.right) / 2.0f, cy = (box.top + box.bottom) / 2.0f;
+    const float half =
+        static_cast<float>(std::min(box.right - box.left, box.bottom - box.top)) / 4.0f;
+    const Gdiplus::PointF points[3] = {
+        {cx - half, up ? cy + half / 2 : cy - half / 2},
+        {cx + half, up ? cy + half / 2 : cy - half / 2},
+        {cx, up ? cy - half / 2 : cy + half / 2},
+    };
+    Gdiplus::SolidBrush brush{Gdiplus::Color(state == 3 ? kDisabled : 0xFFE6E8EC)};
+    graphics.FillPolygon(&brush, points, 3);
+}
+
+// The arrows have states of their own: drawn over the cached field at each paint.
+void CSpinButton::DrawControl(HDC dc, const RECT& clip) {
+    if (m_rect.right <= m_rect.left || m_rect.bottom <= m_rect.top) {
+        return;
+    }
+    MRichEdit::DrawControl(dc, clip);
+    Gdiplus::Graphics graphics(dc);
+    DrawArrow(graphics, UpRect(), true, m_upState);
+    DrawArrow(graphics, DownRect(), false, m_downState);
 }
 
 } // namespace OrvixUI

@@ -198,7 +198,7 @@ void MComboBox::SetScrollResID(UINT vertical, UINT horizontal) {
 int MComboBox::GetState() const { return m_state; }
 BOOL MComboBox::IsOpen() const { return m_open; }
 
-HWND MComboBox::GetDropDownWnd() const { return m_dropDown ? m_dropDown->Hwnd() : nullptr; }
+HWND MComboBox::GetDropDownWnd() const { return m_dropDown ? m_dropDown->GetSafeHwnd() : nullptr; }
 
 CComboBoxList* MComboBox::GetDropDownList() const {
     return m_dropDown ? m_dropDown->List() : nullptr;
@@ -220,17 +220,17 @@ BOOL MComboBox::OpenDropDown() {
     if (!dropDown->Create(owner, DropDownRect(screen, count, monitor.rcWork))) {
         return FALSE;
     }
-    dropDown->Fill(*this);
     m_dropDown = std::move(dropDown);
     m_open = TRUE;
     UpdateControl(FALSE, FALSE);
-    m_dropDown->Show();
-    return m_dropDown && m_dropDown->Hwnd() != nullptr;
+    m_dropDown->ShowWindow(SW_SHOW);
+    return GetDropDownWnd() != nullptr;
 }
 
 void MComboBox::CloseDropDown() {
     if (m_dropDown) {
-        m_dropDown->Close();
+        m_dropDown->ShowWindow(SW_HIDE);
+        m_dropDown->CloseWindow();
     }
 }
 

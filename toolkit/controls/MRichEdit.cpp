@@ -4,6 +4,7 @@
 #include "toolkit/core/ImageCache.h"
 #include "toolkit/core/MRender.h"
 #include "toolkit/core/PaintManager.h"
+#include "toolkit/core/RichEditLibrary.h"
 
 #include <windowsx.h>
 
@@ -29,18 +30,11 @@ struct TextServicesLibrary {
     IID iid = kTextServicesIid;
 };
 
-// Loaded by full path from the system folder (never by bare name, which would search the
-// program's folder first), once per process and kept: live text services depend on it.
+// The toolkit's one loader keeps the library for the process: live text services depend on it.
 const TextServicesLibrary& Library() {
     static const TextServicesLibrary library = [] {
         TextServicesLibrary result;
-        wchar_t folder[MAX_PATH];
-        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH) {
-            return result;
-        }
-        const std::wstring path = std::wstring(folder, length) + L"\\Msftedit.dll";
-        HMODULE module = LoadLibraryExW(path.c_str(), nullptr, 0);
+        HMODULE module = LoadRichEditLibrary();
         if (!module) {
             return result;
         }
@@ -555,6 +549,11 @@ void MRichEdit::DrawControl(HDC dc, const RECT&) {
 }
 
 void MRichEdit::DrawBackdrop(HDC, const RECT&, int) {}
+
+void MRichEdit::OnTextChanged() {
+    SendMessageW(26, 0, 0);
+    UpdateControl(TRUE, FALSE);
+}
 
 void MRichEdit::DrawStateSlice(HDC dc, const RECT& slice, int state) {
     DrawBackdrop(dc, slice, state);

@@ -101,6 +101,8 @@ protected:
     // What lies under the text in slice for a state (0 normal, 1 hover, 2 focused,
     // 3 disabled); the variants draw their own frames here.
     virtual void DrawBackdrop(HDC dc, const RECT& slice, int state);
+    // The text services changed the text: code 26 and a rebuild.
+    virtual void OnTextChanged();
     int GetState() const;
     ImgResInfo* GetIcon() const;
 

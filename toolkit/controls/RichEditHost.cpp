@@ -201,8 +201,7 @@ HRESULT RichEditHost::TxGetPropertyBits(DWORD mask, DWORD* bits) {
 
 HRESULT RichEditHost::TxNotify(DWORD code, void*) {
     if (code == EN_CHANGE) {
-        m_owner.SendMessageW(26, 0, 0);
-        m_owner.UpdateControl(TRUE, FALSE);
+        m_owner.OnTextChanged();
     }
     return S_OK;
 }

@@ -38,7 +38,7 @@ CKeyboardTips::~CKeyboardTips() {
 const wchar_t* CKeyboardTips::GetWindowClassName() { return L"OrvixKeyboardTips"; }
 
 HWND CKeyboardTips::Create(HWND owner) {
-    return MWindow::Create(owner, L"KeyboardTips Window", WS_POPUP,
+    return MWindow::Create(owner, L"KeyboardTip Window", WS_POPUP,
                            WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_LAYERED,
                            RECT{0, 0, kWidth, kHeight});
 }
@@ -69,8 +69,9 @@ void CKeyboardTips::StartHideTimer(UINT milliseconds) { SetTimer(kHideTimer, mil
 BOOL CKeyboardTips::SetAirBladderMsg(const wchar_t* title, const wchar_t* text,
                                      const wchar_t* extra, POINT point) {
     const std::wstring t = title ? title : L"", x = text ? text : L"", e = extra ? extra : L"";
+    // A tip that was hidden comes back for the same texts.
     if (m_placed && t == m_title && x == m_text && e == m_extra && point.x == m_point.x &&
-        point.y == m_point.y) {
+        point.y == m_point.y && IsWindowVisible()) {
         return FALSE;
     }
     m_title = t;

@@ -22,7 +22,7 @@ public:
     const wchar_t* GetWindowClassName() override;
     LRESULT OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    // FALSE (nothing done) when the three texts and the point are unchanged.
+    // FALSE (nothing done) when the three texts and the point are those of the tip shown.
     BOOL SetAirBladderMsg(const wchar_t* title, const wchar_t* text, const wchar_t* extra,
                           POINT point);
     // Hides the tip after milliseconds.

@@ -61,6 +61,11 @@ LRESULT MAirBladder::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_MOUSEACTIVATE) {
         return MA_NOACTIVATE;
     }
+    // The pointer passes through to the window beneath: a tip laid over the edge of the
+    // control it explains must not take the hover from that control (which would hide it).
+    if (message == WM_NCHITTEST) {
+        return HTTRANSPARENT;
+    }
     return MWindow::OnWindowMessage(message, wParam, lParam);
 }
 

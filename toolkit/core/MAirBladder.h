@@ -20,7 +20,8 @@ enum AIRBLADDER_TYPE {
 };
 
 // How the text is set: AUTO centres a single line and left-aligns several; CENTER centres all.
-enum AIRBLADDER_MODE {
+// (AIRBLADDER_MODE is the image button's anchor choice.)
+enum AIRBLADDER_TEXT_MODE {
     AIRBLADDER_MODE_AUTO = 3,
     AIRBLADDER_MODE_CENTER = 4,
 };

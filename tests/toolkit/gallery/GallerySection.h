@@ -12,6 +12,9 @@ using BuildSection = void (*)(OrvixUI::PaintManager& manager, OrvixUI::MObject* 
 struct Section {
     const wchar_t* title;
     BuildSection build;
+    // The room the section's controls take, from the area's top-left corner; the gallery
+    // gives each section at least this much.
+    SIZE size;
 };
 
 } // namespace gallery

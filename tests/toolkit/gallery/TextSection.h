@@ -33,6 +33,7 @@ enum TextSectionId : UINT {
 // Lays out in a 400 x 300 grid from the area's top-left corner.
 void BuildTextSection(OrvixUI::PaintManager& manager, OrvixUI::MObject* parent, const RECT& area);
 
-inline constexpr Section kTextSection = {L"Text, pictures and areas", &BuildTextSection};
+inline constexpr Section kTextSection = {
+    L"Text, pictures and areas", &BuildTextSection, {400, 300}};
 
 } // namespace gallery
