@@ -25,4 +25,20 @@ template <typename Member> void UncheckGroup(Member& self) {
     });
 }
 
+// SetCheck of the group's members: a disabled member keeps its state, and checking one
+// unchecks the others so that at most one of a group stays checked.
+template <typename Member> BOOL SetGroupMemberCheck(Member& self, BOOL check) {
+    if (!self.IsEnabled()) {
+        return self.GetCheck();
+    }
+    const BOOL value = check ? TRUE : FALSE;
+    if (value != self.GetCheck()) {
+        self.SetControlCheck(value);
+        if (self.GetCheck()) {
+            self.ResetGroupCheck();
+        }
+    }
+    return self.GetCheck();
+}
+
 } // namespace OrvixUI

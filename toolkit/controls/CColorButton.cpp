@@ -35,19 +35,7 @@ void CColorButton::SetColor(COLORREF color) {
 
 BOOL CColorButton::GetCheck() const { return m_check; }
 
-BOOL CColorButton::SetCheck(BOOL check) {
-    if (!m_enabled) {
-        return m_check;
-    }
-    const BOOL value = check ? TRUE : FALSE;
-    if (value != m_check) {
-        SetControlCheck(value);
-        if (m_check) {
-            ResetGroupCheck();
-        }
-    }
-    return m_check;
-}
+BOOL CColorButton::SetCheck(BOOL check) { return SetGroupMemberCheck(*this, check); }
 
 void CColorButton::SetControlCheck(BOOL check) {
     m_check = check ? TRUE : FALSE;

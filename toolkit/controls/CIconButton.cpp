@@ -16,19 +16,7 @@ const wchar_t* CIconButton::GetClassNameW() { return L"IconButton"; }
 
 BOOL CIconButton::GetCheck() const { return m_check; }
 
-BOOL CIconButton::SetCheck(BOOL check) {
-    if (!m_enabled) {
-        return m_check;
-    }
-    const BOOL value = check ? TRUE : FALSE;
-    if (value != m_check) {
-        SetControlCheck(value);
-        if (m_check) {
-            ResetGroupCheck();
-        }
-    }
-    return m_check;
-}
+BOOL CIconButton::SetCheck(BOOL check) { return SetGroupMemberCheck(*this, check); }
 
 void CIconButton::SetControlCheck(BOOL check) {
     m_check = check ? TRUE : FALSE;

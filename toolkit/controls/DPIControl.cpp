@@ -45,19 +45,7 @@ void DPIControl::SetDPIValue(int value) {
 int DPIControl::GetDPIValue() const { return m_value; }
 BOOL DPIControl::GetCheck() const { return m_check; }
 
-BOOL DPIControl::SetCheck(BOOL check) {
-    if (!m_enabled) {
-        return m_check;
-    }
-    const BOOL value = check ? TRUE : FALSE;
-    if (value != m_check) {
-        SetControlCheck(value);
-        if (m_check) {
-            ResetGroupCheck();
-        }
-    }
-    return m_check;
-}
+BOOL DPIControl::SetCheck(BOOL check) { return SetGroupMemberCheck(*this, check); }
 
 void DPIControl::SetControlCheck(BOOL check) {
     m_check = check ? TRUE : FALSE;

@@ -1,6 +1,7 @@
 #include "toolkit/controls/MSpinButton.h"
 
 #include "toolkit/controls/ButtonDrawing.h"
+#include "toolkit/controls/SpinArrows.h"
 #include "toolkit/core/ImageCache.h"
 #include "toolkit/core/PaintManager.h"
 
@@ -12,7 +13,6 @@ namespace bd = button_drawing;
 
 namespace {
 
-constexpr int kArrowFrames = 4;
 constexpr DWORD kFieldFill = 0xFF23262D;
 constexpr DWORD kFieldBorder = 0xFF3A3F4A;
 constexpr DWORD kAccent = 0xFF00B4FF;
@@ -42,8 +42,8 @@ MSpinButton::MSpinButton(MObject* parent, UINT id, const RECT& rect, BOOL visibl
 void MSpinButton::InitControl(PaintManager* manager) {
     MPanel::InitControl(manager);
     if (manager) {
-        m_upImage = manager->AddImgResInfo(L"img_spin_up.png", kArrowFrames);
-        m_downImage = manager->AddImgResInfo(L"img_spin_down.png", kArrowFrames);
+        m_upImage = manager->AddImgResInfo(L"img_spin_up.png", kSpinArrowFrames);
+        m_downImage = manager->AddImgResInfo(L"img_spin_down.png", kSpinArrowFrames);
     }
 }
 
@@ -277,27 +277,7 @@ void MSpinButton::CommitEdit() {
 }
 
 void MSpinButton::DrawArrow(Gdiplus::Graphics& graphics, const RECT& box, bool up, int state) {
-    const ImgResInfo* image = up ? m_upImage : m_downImage;
-    if (image && image->image) {
-        const int frameWidth = FrameWidth(static_cast<int>(image->image->GetWidth()), kArrowFrames);
-        const int frameHeight = static_cast<int>(image->image->GetHeight());
-        bd::DrawFrameAt(graphics, image->image, frameWidth, frameHeight,
-                        bd::FrameFor(state, kArrowFrames),
-                        box.left + (box.right - box.left - frameWidth) / 2,
-                        box.top + (box.bottom - box.top - frameHeight) / 2);
-        return;
-    }
-    // Without the skin image: a plain triangle.
-    const float cx = (box.left + box.right) / 2.0f, cy = (box.top + box.bottom) / 2.0f;
-    const float half =
-        static_cast<float>(std::min(box.right - box.left, box.bottom - box.top)) / 4.0f;
-    const Gdiplus::PointF points[3] = {
-        {cx - half, up ? cy + half / 2 : cy - half / 2},
-        {cx + half, up ? cy + half / 2 : cy - half / 2},
-        {cx, up ? cy - half / 2 : cy + half / 2},
-    };
-    Gdiplus::SolidBrush brush{Gdiplus::Color(state == 3 ? kDisabledText : 0xFFE6E8EC)};
-    graphics.FillPolygon(&brush, points, 3);
+    DrawSpinArrow(graphics, up ? m_upImage : m_downImage, box, up, state);
 }
 
 void MSpinButton::DrawField(Gdiplus::Graphics& graphics, const RECT& field) {
