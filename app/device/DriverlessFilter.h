@@ -2,12 +2,11 @@
 
 #include "app/device/FilterChannel.h"
 #include "app/device/FilterProtocol.h"
+#include "app/device/SlimSync_win.h"
 
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <future>
-#include <mutex>
 #include <set>
 #include <thread>
 
@@ -32,8 +31,9 @@ public:
     void Rearm() override;
     void Close() override;
 
-    // Called on the hook thread; true to swallow the key.
-    bool OnHookKey(int virtualKey, std::uint32_t scanCode, std::uint32_t flags, bool down);
+    // Called on the hook thread; true to swallow the key. Virtual so that a timing harness can
+    // see the moment the hook is reached.
+    virtual bool OnHookKey(int virtualKey, std::uint32_t scanCode, std::uint32_t flags, bool down);
 
 private:
     void RunHookThread(std::promise<bool>* installed);
@@ -41,8 +41,8 @@ private:
     std::thread m_thread;
     std::uint32_t m_threadId = 0;
 
-    std::mutex m_lock; // guards everything below
-    std::condition_variable m_changed;
+    SlimLock m_lock; // guards everything below
+    SlimCondition m_changed;
     std::set<std::uint16_t> m_watched;
     std::set<std::uint16_t> m_down;
     std::deque<FilterKeyEvent> m_events;
