@@ -71,6 +71,46 @@ TEST_F(DriverlessMapping, WatchedKeyArrivesAsItsMappedKey) {
     }
 }
 
+TEST_F(DriverlessMapping, MultimediaMappingsArriveAsMediaKeys) {
+    struct Case {
+        int keyCode;  // HID usage of the typed key
+        int value;    // multimedia code assigned to it
+        WPARAM media; // the virtual key the focused window must receive
+    };
+    const Case cases[] = {
+        {4, 234, VK_VOLUME_UP},        // A
+        {5, 238, VK_MEDIA_PLAY_PAUSE}, // B
+        {6, 243, VK_BROWSER_BACK},     // C
+        {7, 249, 182},                 // D: my computer (launch application 1)
+    };
+    for (const Case& mapping : cases) {
+        data.Assign(mapping.keyCode, kAssignKey, mapping.value);
+    }
+    std::vector<std::pair<UINT, WPARAM>> keys;
+    window.onKeyMessage = [&](const MSG& message) {
+        keys.emplace_back(message.message, message.wParam);
+    };
+    ASSERT_TRUE(Mapping().ReprogramKeyFilter());
+    ASSERT_TRUE(TypeWithXdotool(WindowTitle, L"a b c d x"));
+    EXPECT_TRUE(window.PumpUntil([&] {
+        return std::find(keys.begin(), keys.end(), std::pair<UINT, WPARAM>(WM_KEYUP, 'X')) !=
+               keys.end();
+    }));
+    std::vector<std::pair<UINT, WPARAM>> expected;
+    for (const Case& mapping : cases) {
+        expected.emplace_back(WM_KEYDOWN, mapping.media);
+        expected.emplace_back(WM_KEYUP, mapping.media);
+    }
+    expected.emplace_back(WM_KEYDOWN, 'X');
+    expected.emplace_back(WM_KEYUP, 'X');
+    EXPECT_EQ(keys, expected);
+    EXPECT_EQ(window.Text(), L"x");
+    Mapping().Shutdown();
+    for (const Case& mapping : cases) {
+        EXPECT_FALSE(GetAsyncKeyState(static_cast<int>(mapping.media)) & 0x8000) << mapping.media;
+    }
+}
+
 TEST_F(DriverlessMapping, MacroTypesIntoTheFocusedEdit) {
     data.AddMacro(3, 2,
                   {{2, VK_LSHIFT, 0},
