@@ -81,7 +81,7 @@ TEST_F(DriverlessMapping, MultimediaMappingsArriveAsMediaKeys) {
         {4, 234, VK_VOLUME_UP},        // A
         {5, 238, VK_MEDIA_PLAY_PAUSE}, // B
         {6, 243, VK_BROWSER_BACK},     // C
-        {7, 249, 182},                 // D: my computer (launch application 1)
+        {7, 249, VK_LAUNCH_APP1},      // D: my computer
     };
     for (const Case& mapping : cases) {
         data.Assign(mapping.keyCode, kAssignKey, mapping.value);
