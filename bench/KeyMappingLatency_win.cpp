@@ -10,9 +10,9 @@
 #include "app/device/DriverlessQuillpad.h"
 #include "app/device/Quillpad.h"
 #include "app/input/KeyMapping.h"
+#include "tests/TypingWindow_win.h"
 #include "tests/XdotoolInput.h"
 #include "tests/input/KeyMappingFakes.h"
-#include "tests/input/TypingWindow_win.h"
 
 #include <windows.h>
 

@@ -2,6 +2,7 @@
 #include "app/device/DriverlessQuillpad.h"
 #include "app/device/FilterMonitor.h"
 #include "app/device/Quillpad.h"
+#include "tests/TypingWindow_win.h"
 #include "tests/XdotoolInput.h"
 
 #include <windows.h>
@@ -19,72 +20,8 @@ namespace {
 
 constexpr wchar_t WindowTitle[] = L"ClaviraChannelTestWindow";
 
-// A focused window that logs the key messages it receives.
-class KeyWindow {
-public:
-    KeyWindow() {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = Procedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"ClaviraChannelTest";
-        RegisterClassW(&windowClass);
-        m_window = CreateWindowExW(0, windowClass.lpszClassName, WindowTitle,
-                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200, nullptr,
-                                   nullptr, windowClass.hInstance, this);
-        SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        SetForegroundWindow(m_window);
-        SetFocus(m_window);
-        Pump(std::chrono::milliseconds(200));
-    }
-    ~KeyWindow() { DestroyWindow(m_window); }
-
-    // Handles messages until `done` holds or the time is up.
-    template <typename Done>
-    bool PumpUntil(Done done, std::chrono::milliseconds limit = std::chrono::milliseconds(3000)) {
-        const auto end = std::chrono::steady_clock::now() + limit;
-        while (!done()) {
-            if (std::chrono::steady_clock::now() > end) {
-                return false;
-            }
-            Pump(std::chrono::milliseconds(5));
-        }
-        return true;
-    }
-    void Pump(std::chrono::milliseconds time) {
-        const auto end = std::chrono::steady_clock::now() + time;
-        do {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-            Sleep(1);
-        } while (std::chrono::steady_clock::now() < end);
-    }
-    bool Received(UINT message, WPARAM key) const {
-        for (const auto& [m, k] : keys) {
-            if (m == message && k == key) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    HWND m_window = nullptr;
-    std::vector<std::pair<UINT, WPARAM>> keys;
-
-private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<KeyWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (self != nullptr && (message == WM_KEYDOWN || message == WM_KEYUP)) {
-            self->keys.emplace_back(message, wParam);
-        }
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-};
-
 TEST(DriverlessQuillpad, KeyboardReportsReachTheFocusedWindow) {
-    KeyWindow window;
+    TypingWindow window{WindowTitle};
     DriverlessQuillpad channel;
     Quillpad pad(channel);
     ASSERT_TRUE(pad.Find());
@@ -95,7 +32,7 @@ TEST(DriverlessQuillpad, KeyboardReportsReachTheFocusedWindow) {
 }
 
 TEST(DriverlessQuillpad, ResetLeavesNoKeyPressed) {
-    KeyWindow window;
+    TypingWindow window{WindowTitle};
     DriverlessQuillpad channel;
     Quillpad pad(channel);
     pad.SetKey(225, true); // left Shift
@@ -131,7 +68,7 @@ struct EventLog {
 };
 
 TEST(DriverlessFilter, SwallowsWatchedKeysAndReportsThem) {
-    KeyWindow window;
+    TypingWindow window{WindowTitle};
     HidUsbFilter::DriverlessFilter filter;
     ASSERT_TRUE(filter.Open());
     DriverlessQuillpad padChannel;
@@ -161,7 +98,7 @@ TEST(DriverlessFilter, SwallowsWatchedKeysAndReportsThem) {
 }
 
 TEST(DriverlessFilter, InjectedInputPassesUntouched) {
-    KeyWindow window;
+    TypingWindow window{WindowTitle};
     HidUsbFilter::DriverlessFilter filter;
     ASSERT_TRUE(filter.Open());
     const FilterKeyTable table = BuildFilterKeyTable(std::vector<std::uint16_t>{8}); // E

@@ -1,6 +1,7 @@
 #include "app/input/KeyHook.h"
 #include "app/input/MacroRecorder.h"
 #include "app/input/RecorderSystem.h"
+#include "tests/TypingWindow_win.h"
 #include "tests/XdotoolInput.h"
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,63 +37,43 @@ bool RecordedRelease(const std::vector<RecordedKey>& records, int code) {
     });
 }
 
-// The recording window: hook messages go to the recorder, other keys are logged.
+// The recording window: hook messages and raw input go to the recorder.
 struct RecordingWindow {
     RecordingWindow() {
-        WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = Procedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"ClaviraRecorderTest";
-        RegisterClassW(&windowClass);
-        window = CreateWindowExW(0, windowClass.lpszClassName, WindowTitle,
-                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 300, 200, nullptr,
-                                 nullptr, windowClass.hInstance, nullptr);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        SetForegroundWindow(window);
-        SetFocus(window);
-        Pump(std::chrono::milliseconds(200));
-    }
-    ~RecordingWindow() { DestroyWindow(window); }
-
-    void Pump(std::chrono::milliseconds time) {
-        const auto end = std::chrono::steady_clock::now() + time;
-        do {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
+        window.onWindowMessage = [this](UINT message, WPARAM wParam,
+                                        LPARAM lParam) -> std::optional<LRESULT> {
+            if (message == KeyHook::TargetMessage) {
+                const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+                return recorder.OnHookKey(static_cast<std::uint32_t>(wParam),
+                                          static_cast<int>(key->vkCode), key->scanCode, key->flags)
+                           ? 1
+                           : 0;
             }
-            Sleep(1);
-        } while (std::chrono::steady_clock::now() < end);
+            if (message == WM_INPUT) {
+                if (const auto key = ReadRawKey(lParam)) {
+                    recorder.OnRawKey(key->message, key->virtualKey);
+                }
+            }
+            return std::nullopt;
+        };
     }
-
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<RecordingWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (self != nullptr && message == KeyHook::TargetMessage) {
-            const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-            return self->recorder.OnHookKey(static_cast<std::uint32_t>(wParam),
-                                            static_cast<int>(key->vkCode), key->scanCode,
-                                            key->flags)
-                       ? 1
-                       : 0;
-        }
-        if (self != nullptr && message == WM_INPUT) {
-            if (const auto key = ReadRawKey(lParam)) {
-                self->recorder.OnRawKey(key->message, key->virtualKey);
+    void Pump(std::chrono::milliseconds time) { window.Pump(time); }
+    // The keys pressed in the window.
+    std::vector<WPARAM> Typed() const {
+        std::vector<WPARAM> typed;
+        for (const auto& [message, key] : window.keys) {
+            if (message == WM_KEYDOWN) {
+                typed.push_back(key);
             }
         }
-        if (self != nullptr && message == WM_KEYDOWN) {
-            self->typed.push_back(static_cast<int>(wParam));
-        }
-        return DefWindowProcW(hwnd, message, wParam, lParam);
+        return typed;
     }
 
-    HWND window = nullptr;
+    TypingWindow window{WindowTitle};
     ListSink sink;
     SystemKeyNames names;
     SystemRecorderClock clock;
     MacroRecorder recorder{sink, names, clock};
-    std::vector<int> typed;
 };
 
 TEST(KeyHook, RecordsTypedKeysAndKeepsThemFromTheWindow) {
@@ -99,8 +81,8 @@ TEST(KeyHook, RecordsTypedKeysAndKeepsThemFromTheWindow) {
     window.recorder.StartRecording(DelayMode::Measured, 10);
     {
         KeyHook hook;
-        hook.AddTarget(window.window);
-        hook.AddTarget(window.window);
+        hook.AddTarget(window.window.Handle());
+        hook.AddTarget(window.window.Handle());
         ASSERT_TRUE(hook.IsInstalled());
         ASSERT_EQ(hook.Targets().size(), 1u);
         ASSERT_TRUE(TypeWithXdotool(WindowTitle, L"a KP_Enter Home Control_R"));
@@ -128,17 +110,17 @@ TEST(KeyHook, RecordsTypedKeysAndKeepsThemFromTheWindow) {
     ASSERT_NE(rightCtrl, window.sink.records.end());
     EXPECT_EQ(rightCtrl->name, L"RCtrl");
     EXPECT_EQ(std::count(events.begin(), events.end(), std::pair{3, 163}), 1);
-    EXPECT_TRUE(window.typed.empty());
+    EXPECT_TRUE(window.Typed().empty());
 
     // Without the hook keys reach the window again.
     ASSERT_TRUE(TypeWithXdotool(WindowTitle, L"b"));
     window.Pump(std::chrono::milliseconds(300));
-    EXPECT_EQ(window.typed, std::vector<int>{'B'});
+    EXPECT_EQ(window.Typed(), std::vector<WPARAM>{'B'});
 }
 
 TEST(RawKeyInput, KeyCaptureNamesTheNextKey) {
     RecordingWindow window;
-    ASSERT_TRUE(RegisterRawKeyInput(window.window));
+    ASSERT_TRUE(RegisterRawKeyInput(window.window.Handle()));
     window.recorder.StartKeyCapture();
     ASSERT_TRUE(TypeWithXdotool(WindowTitle, L"Shift_L"));
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);

@@ -2,15 +2,14 @@
 #include "app/device/DriverlessQuillpad.h"
 #include "app/device/Quillpad.h"
 #include "app/input/KeyMapping.h"
+#include "tests/TypingWindow_win.h"
 #include "tests/XdotoolInput.h"
 #include "tests/input/KeyMappingFakes.h"
-#include "tests/input/TypingWindow_win.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -47,23 +46,16 @@ TEST_F(DriverlessMapping, WatchedKeyArrivesAsItsMappedKey) {
     data.Assign(4, kAssignKey, 6);      // A types C
     data.Assign(7, kAssignShortcut, 1); // D selects all
     data.Assign(8, kAssignMacro, 12);   // E queues macro 12
-    std::vector<std::pair<UINT, WPARAM>> keys;
-    window.onKeyMessage = [&](const MSG& message) {
-        keys.emplace_back(message.message, message.wParam);
-    };
     ASSERT_TRUE(Mapping().ReprogramKeyFilter());
     ASSERT_TRUE(TypeWithXdotool(WindowTitle, L"a b a d e x"));
-    const auto seen = [&](UINT message, WPARAM key) {
-        return std::find(keys.begin(), keys.end(), std::pair(message, key)) != keys.end();
-    };
-    EXPECT_TRUE(window.PumpUntil([&] { return seen(WM_KEYUP, 'X'); }));
+    EXPECT_TRUE(window.PumpUntil([&] { return window.Received(WM_KEYUP, 'X'); }));
     EXPECT_EQ(window.Text(), L"cbcx");
     // D played Ctrl+A; E (a macro) and the watched keys themselves reached nobody.
     const std::vector<std::pair<UINT, WPARAM>> expected{
         {WM_KEYDOWN, 'C'}, {WM_KEYUP, 'C'},        {WM_KEYDOWN, 'B'},        {WM_KEYUP, 'B'},
         {WM_KEYDOWN, 'C'}, {WM_KEYUP, 'C'},        {WM_KEYDOWN, VK_CONTROL}, {WM_KEYDOWN, 'A'},
         {WM_KEYUP, 'A'},   {WM_KEYUP, VK_CONTROL}, {WM_KEYDOWN, 'X'},        {WM_KEYUP, 'X'}};
-    EXPECT_EQ(keys, expected);
+    EXPECT_EQ(window.keys, expected);
     Mapping().Shutdown();
     EXPECT_EQ(queued, std::vector<int>{12});
     for (int key : {int{'A'}, int{'C'}, int{'D'}, VK_LCONTROL, VK_CONTROL}) {
@@ -86,16 +78,9 @@ TEST_F(DriverlessMapping, MultimediaMappingsArriveAsMediaKeys) {
     for (const Case& mapping : cases) {
         data.Assign(mapping.keyCode, kAssignKey, mapping.value);
     }
-    std::vector<std::pair<UINT, WPARAM>> keys;
-    window.onKeyMessage = [&](const MSG& message) {
-        keys.emplace_back(message.message, message.wParam);
-    };
     ASSERT_TRUE(Mapping().ReprogramKeyFilter());
     ASSERT_TRUE(TypeWithXdotool(WindowTitle, L"a b c d x"));
-    EXPECT_TRUE(window.PumpUntil([&] {
-        return std::find(keys.begin(), keys.end(), std::pair<UINT, WPARAM>(WM_KEYUP, 'X')) !=
-               keys.end();
-    }));
+    EXPECT_TRUE(window.PumpUntil([&] { return window.Received(WM_KEYUP, 'X'); }));
     std::vector<std::pair<UINT, WPARAM>> expected;
     for (const Case& mapping : cases) {
         expected.emplace_back(WM_KEYDOWN, mapping.media);
@@ -103,7 +88,7 @@ TEST_F(DriverlessMapping, MultimediaMappingsArriveAsMediaKeys) {
     }
     expected.emplace_back(WM_KEYDOWN, 'X');
     expected.emplace_back(WM_KEYUP, 'X');
-    EXPECT_EQ(keys, expected);
+    EXPECT_EQ(window.keys, expected);
     EXPECT_EQ(window.Text(), L"x");
     Mapping().Shutdown();
     for (const Case& mapping : cases) {

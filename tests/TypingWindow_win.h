@@ -2,13 +2,17 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // A focused top-level window holding an edit control, for typing into on the X display. Its
-// message pump wakes as soon as input arrives and shows each key message to `onKeyMessage`
-// before dispatching it.
+// message pump wakes as soon as input arrives, logs every key message in `keys` and shows it to
+// `onKeyMessage` before dispatching it.
 class TypingWindow {
 public:
     explicit TypingWindow(const wchar_t* title) {
@@ -31,15 +35,19 @@ public:
     TypingWindow(const TypingWindow&) = delete;
     TypingWindow& operator=(const TypingWindow&) = delete;
 
+    HWND Handle() const { return m_window; }
+
     void Pump(std::chrono::milliseconds time) {
         const auto end = std::chrono::steady_clock::now() + time;
         do {
             MSG message;
             while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (onKeyMessage &&
-                    (message.message == WM_KEYDOWN || message.message == WM_KEYUP ||
-                     message.message == WM_SYSKEYDOWN || message.message == WM_SYSKEYUP)) {
-                    onKeyMessage(message);
+                if (message.message == WM_KEYDOWN || message.message == WM_KEYUP ||
+                    message.message == WM_SYSKEYDOWN || message.message == WM_SYSKEYUP) {
+                    keys.emplace_back(message.message, message.wParam);
+                    if (onKeyMessage) {
+                        onKeyMessage(message);
+                    }
                 }
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
@@ -58,14 +66,20 @@ public:
         }
         return true;
     }
+    bool Received(UINT message, WPARAM key) const {
+        return std::find(keys.begin(), keys.end(), std::pair(message, key)) != keys.end();
+    }
     std::wstring Text() const {
         wchar_t text[256]{};
         GetWindowTextW(m_edit, text, 256);
         return text;
     }
-    void ClearText() { SetWindowTextW(m_edit, L""); }
 
+    std::vector<std::pair<UINT, WPARAM>> keys;
     std::function<void(const MSG&)> onKeyMessage;
+    // Sees the messages of the top-level window itself (sent ones too); a value is the answer,
+    // none passes the message on.
+    std::function<std::optional<LRESULT>(UINT, WPARAM, LPARAM)> onWindowMessage;
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -73,6 +87,11 @@ private:
         if (self != nullptr && message == WM_SETFOCUS) {
             SetFocus(self->m_edit);
             return 0;
+        }
+        if (self != nullptr && self->onWindowMessage) {
+            if (const auto result = self->onWindowMessage(message, wParam, lParam)) {
+                return *result;
+            }
         }
         return DefWindowProcW(window, message, wParam, lParam);
     }
