@@ -1,13 +1,11 @@
 #include "app/device/FilterMonitor.h"
 #include "app/device/FilterProtocol.h"
+#include "tests/device/QueueFilter.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
-#include <deque>
-#include <mutex>
 #include <thread>
 
 namespace {
@@ -51,66 +49,6 @@ TEST(FilterKeyEvent, EncodesAndDecodes) {
     EXPECT_FALSE(DecodeFilterKeyEvent(std::span(released.data(), 3)).has_value());
 }
 
-// A filter whose key-event reads wait for queued events until cancelled, like the driver's.
-class FakeFilter : public HidUsbFilter::IFilterChannel {
-public:
-    bool Open() override { return true; }
-    bool Control(std::uint32_t code, const void* input, std::size_t inputSize, void* output,
-                 std::size_t outputSize) override {
-        std::unique_lock lock(m_mutex);
-        controls.push_back({code, inputSize});
-        if (code == FilterSetKeyTable && inputSize == FilterKeyTableSize) {
-            const auto* bytes = static_cast<const std::uint8_t*>(input);
-            table = WatchedKeyCodes(std::span(bytes, inputSize));
-        }
-        if (code != FilterReadKeyEvent) {
-            return true;
-        }
-        ++reads;
-        m_changed.notify_all();
-        m_changed.wait(lock, [this] { return m_cancelled || !m_events.empty(); });
-        if (m_events.empty()) {
-            return false;
-        }
-        const auto bytes = EncodeFilterKeyEvent(m_events.front());
-        m_events.pop_front();
-        std::copy_n(bytes.begin(), std::min(outputSize, bytes.size()),
-                    static_cast<std::uint8_t*>(output));
-        return true;
-    }
-    void Cancel() override {
-        std::lock_guard lock(m_mutex);
-        m_cancelled = true;
-        m_changed.notify_all();
-    }
-    void Rearm() override {
-        std::lock_guard lock(m_mutex);
-        m_cancelled = false;
-    }
-    void Close() override {}
-
-    void Push(FilterKeyEvent event) {
-        std::lock_guard lock(m_mutex);
-        m_events.push_back(event);
-        m_changed.notify_all();
-    }
-    // Waits until `count` reads have begun (so earlier events were all handed out).
-    void WaitForReads(int count) {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [&] { return reads >= count; });
-    }
-
-    std::vector<std::pair<std::uint32_t, std::size_t>> controls;
-    std::vector<std::uint16_t> table;
-    int reads = 0;
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    std::deque<FilterKeyEvent> m_events;
-    bool m_cancelled = false;
-};
-
 struct Listener {
     std::vector<FilterKeyEvent> events;
     int result = 0;
@@ -123,7 +61,7 @@ struct Listener {
 };
 
 TEST(FilterMonitor, ApplyingATableClearsSendsCommitsAndStarts) {
-    FakeFilter filter;
+    QueueFilter filter;
     FilterMonitor monitor(filter);
     EXPECT_TRUE(monitor.ApplyKeyTable({4, 5}));
     EXPECT_TRUE(monitor.IsRunning());
@@ -134,7 +72,7 @@ TEST(FilterMonitor, ApplyingATableClearsSendsCommitsAndStarts) {
 }
 
 TEST(FilterMonitor, HandsEventsToProxiesUntilOneClaimsThem) {
-    FakeFilter filter;
+    QueueFilter filter;
     Listener first;
     Listener second;
     Listener third;
@@ -156,7 +94,7 @@ TEST(FilterMonitor, HandsEventsToProxiesUntilOneClaimsThem) {
 }
 
 TEST(FilterMonitor, ReadsNothingWithoutProxies) {
-    FakeFilter filter;
+    QueueFilter filter;
     FilterMonitor monitor(filter);
     monitor.Start();
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
@@ -166,7 +104,7 @@ TEST(FilterMonitor, ReadsNothingWithoutProxies) {
 
 // Stopping right after starting, before or during the first read, always ends the thread.
 TEST(FilterMonitor, StopIsNeverLostToTheStartOfARead) {
-    FakeFilter filter;
+    QueueFilter filter;
     Listener listener;
     FilterMonitor monitor(filter);
     monitor.AddProxy(&listener, Listener::OnKey, 0);
@@ -178,7 +116,7 @@ TEST(FilterMonitor, StopIsNeverLostToTheStartOfARead) {
 }
 
 TEST(FilterMonitor, ShutdownStopsAndClearsTheTable) {
-    FakeFilter filter;
+    QueueFilter filter;
     Listener listener;
     FilterMonitor monitor(filter);
     monitor.AddProxy(&listener, Listener::OnKey, 0);

@@ -1,17 +1,13 @@
 #pragma once
 
 #include "app/device/DriverlessReportTranslator.h"
-#include "app/device/FilterChannel.h"
-#include "app/device/FilterProtocol.h"
 #include "app/device/QuillpadChannel.h"
 #include "app/input/MappingData.h"
 #include "app/input/PlaybackSleeper.h"
+#include "tests/device/QueueFilter.h"
 
-#include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
-#include <deque>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -98,69 +94,6 @@ private:
     int frames = 0;
     DriverlessReportTranslator m_translator;
     std::vector<std::string> m_changes;
-};
-
-// The key filter: keeps the table it was sent and hands out queued key events, waiting for them
-// until cancelled as the driver does.
-class QueueFilter : public HidUsbFilter::IFilterChannel {
-public:
-    bool Open() override { return true; }
-    bool Control(std::uint32_t code, const void* input, std::size_t inputSize, void* output,
-                 std::size_t outputSize) override {
-        std::unique_lock lock(m_mutex);
-        if (code != FilterReadKeyEvent) {
-            controls.push_back({code, inputSize});
-            if (code == FilterSetKeyTable) {
-                table =
-                    WatchedKeyCodes(std::span(static_cast<const std::uint8_t*>(input), inputSize));
-            }
-            return true;
-        }
-        m_readSinceDelivery = true;
-        m_changed.notify_all();
-        m_changed.wait(lock, [this] { return m_cancelled || !m_events.empty(); });
-        if (m_events.empty()) {
-            return false;
-        }
-        const auto bytes = EncodeFilterKeyEvent(m_events.front());
-        m_events.pop_front();
-        m_readSinceDelivery = false;
-        std::copy_n(bytes.begin(), std::min(outputSize, bytes.size()),
-                    static_cast<std::uint8_t*>(output));
-        return true;
-    }
-    void Cancel() override {
-        std::lock_guard lock(m_mutex);
-        m_cancelled = true;
-        m_changed.notify_all();
-    }
-    void Rearm() override {
-        std::lock_guard lock(m_mutex);
-        m_cancelled = false;
-    }
-    void Close() override {}
-
-    void Push(std::uint16_t keyCode, bool pressed) {
-        std::lock_guard lock(m_mutex);
-        m_events.push_back({keyCode, 0, pressed});
-        m_changed.notify_all();
-    }
-    // Waits until every pushed event has been handed out and a read has begun after the last
-    // one, so that every event has been fully handled.
-    void WaitUntilDrained() {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [&] { return m_events.empty() && m_readSinceDelivery; });
-    }
-
-    std::vector<std::pair<std::uint32_t, std::size_t>> controls;
-    std::vector<std::uint16_t> table; // watched codes of the last table sent (empty: cleared)
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    std::deque<FilterKeyEvent> m_events;
-    bool m_readSinceDelivery = false;
-    bool m_cancelled = false;
 };
 
 // Profiles and macros in memory.
