@@ -3,6 +3,7 @@
 #include "app/input/RecorderSystem.h"
 #include "tests/TypingWindow_win.h"
 #include "tests/XdotoolInput.h"
+#include "tests/input/ListSink.h"
 
 #include <windows.h>
 
@@ -17,19 +18,6 @@
 namespace {
 
 constexpr wchar_t WindowTitle[] = L"ClaviraRecorderTestWindow";
-
-class ListSink : public IRecordSink {
-public:
-    void AppendRecord(const RecordedKey& record) override { records.push_back(record); }
-    void SetLastRecordDelay(int delay) override {
-        if (!records.empty()) {
-            records.back().delay = delay;
-        }
-    }
-    void ShowCapturedKey(const std::wstring& name) override { captured = name; }
-    std::vector<RecordedKey> records;
-    std::wstring captured;
-};
 
 bool RecordedRelease(const std::vector<RecordedKey>& records, int code) {
     return std::any_of(records.begin(), records.end(), [code](const RecordedKey& record) {
@@ -124,7 +112,7 @@ TEST(RawKeyInput, KeyCaptureNamesTheNextKey) {
     window.recorder.StartKeyCapture();
     ASSERT_TRUE(TypeWithXdotool(WindowTitle, L"Shift_L"));
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-    while (window.sink.captured.empty() && std::chrono::steady_clock::now() < end) {
+    while (window.sink.captured.value_or(L"").empty() && std::chrono::steady_clock::now() < end) {
         window.Pump(std::chrono::milliseconds(10));
     }
     window.recorder.EndKeyCapture();

@@ -1,24 +1,12 @@
 #include "app/input/MacroRecorder.h"
 #include "app/input/KeyNames.h"
+#include "tests/input/ListSink.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-class ListSink : public IRecordSink {
-public:
-    void AppendRecord(const RecordedKey& record) override { records.push_back(record); }
-    void SetLastRecordDelay(int delay) override {
-        if (!records.empty()) {
-            records.back().delay = delay;
-        }
-    }
-    void ShowCapturedKey(const std::wstring& name) override { captured = name; }
-    std::vector<RecordedKey> records;
-    std::wstring captured = L"(unset)";
-};
 
 class SystemNames : public IKeyNameSource {
 public:
@@ -197,7 +185,7 @@ TEST_F(RecorderTest, HookPassesKeysOnWhenNotRecording) {
 
 TEST_F(RecorderTest, KeyCaptureShowsTheNameAndRemembersTheCode) {
     recorder.OnRawKey(MessageKeyDown, 65); // before any key capture: ignored
-    EXPECT_EQ(sink.captured, L"(unset)");
+    EXPECT_FALSE(sink.captured.has_value());
     recorder.StartKeyCapture();
     EXPECT_EQ(sink.captured, L"");
     recorder.OnRawKey(MessageKeyDown, 17);
