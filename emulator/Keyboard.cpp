@@ -24,6 +24,33 @@ bool StartsWith(std::span<const std::uint8_t> data, std::initializer_list<std::u
     return data.size() >= head.size() && std::equal(head.begin(), head.end(), data.begin());
 }
 
+// Both command sets carry the same light setting, each in its own byte order. Three of its
+// bytes are the colour in the single-colour mode (4) and direction, speed and colour set in
+// every other mode.
+struct LightSetting {
+    int mode;
+    int colorIndex;
+    int brightness;
+    std::uint8_t first;
+    std::uint8_t second;
+    std::uint8_t third;
+};
+
+void Apply(const LightSetting& setting, LightState& state) {
+    state.mode = setting.mode;
+    state.colorIndex = setting.colorIndex;
+    state.brightness = setting.brightness;
+    if (setting.mode == 4) {
+        state.red = setting.first;
+        state.green = setting.second;
+        state.blue = setting.third;
+    } else {
+        state.direction = setting.first;
+        state.speed = setting.second;
+        state.colourSet = setting.third;
+    }
+}
+
 } // namespace
 
 void Keyboard::OnOutputReport(std::span<const std::uint8_t> data, bool auxiliary) {
@@ -52,18 +79,8 @@ void Keyboard::OnPayload(std::span<const std::uint8_t> payload) {
         return;
     }
     if (payload[4] == 0xAA) {
-        m_state.mode = payload[5] + 1;
-        m_state.colorIndex = payload[6];
-        if (m_state.mode == 4) {
-            m_state.red = payload[7];
-            m_state.green = payload[8];
-            m_state.blue = payload[10];
-        } else {
-            m_state.direction = payload[7];
-            m_state.speed = payload[8];
-            m_state.colourSet = payload[10];
-        }
-        m_state.brightness = payload[9];
+        Apply({payload[5] + 1, payload[6], payload[9], payload[7], payload[8], payload[10]},
+              m_state);
         return;
     }
     if (m_state.resetPending &&
@@ -112,18 +129,7 @@ void Keyboard::OnFeatureReport(std::span<const std::uint8_t> data) {
         return;
     }
     if (data[1] == 0xF7) {
-        m_state.mode = data[2] + 1;
-        m_state.colorIndex = data[3];
-        m_state.brightness = data[6];
-        if (m_state.mode == 4) {
-            m_state.red = data[4];
-            m_state.green = data[5];
-            m_state.blue = data[7];
-        } else {
-            m_state.direction = data[4];
-            m_state.speed = data[5];
-            m_state.colourSet = data[7];
-        }
+        Apply({data[2] + 1, data[3], data[6], data[4], data[5], data[7]}, m_state);
     } else if (data[1] == 0xF0 && data[2] == 0xAA) {
         FactoryReset();
     } else if (StartsWith(data.subspan(1), {0x23, 0x45, 0x67, 0x89})) {
