@@ -6,7 +6,8 @@
 #include <string>
 
 // Fetches version texts and packages from the update service over WinINet. One per main
-// window; transfers run on the device worker, and another thread may Cancel one.
+// window; transfers run on the device worker, and another thread may cancel them when the
+// program closes.
 //
 // Results: 1 success, -2 cancelled, -1 the address could not be opened, the server answered
 // with an error, a read failed or timed out, or fewer bytes arrived than announced; 0 when no
@@ -24,13 +25,15 @@ public:
     // file behind.
     int DownloadFile(const std::wstring& url, const std::wstring& path, HWND window);
 
-    void Cancel() { m_running = false; }
+    // Ends the transfer under way and refuses every later one: a task that fetches a version
+    // and then downloads a package must not start the download once the program is closing.
+    void Cancel() { m_cancelled = true; }
 
     // Dead or stalling servers must not hold the worker for long.
     void SetTimeouts(DWORD connectMs, DWORD receiveMs);
 
 private:
-    std::atomic<bool> m_running{false};
+    std::atomic<bool> m_cancelled{false};
     int m_lastProgress = 0;
     DWORD m_connectMs = 15000;
     DWORD m_receiveMs = 30000;

@@ -75,7 +75,9 @@ void HttpDownloader::SetTimeouts(DWORD connectMs, DWORD receiveMs) {
 }
 
 int HttpDownloader::FetchText(const std::wstring& url, std::wstring& text) {
-    m_running = true;
+    if (m_cancelled) {
+        return -2;
+    }
     InternetHandle internet = OpenInternet(m_connectMs, m_receiveMs);
     if (!internet) {
         return 0;
@@ -89,7 +91,7 @@ int HttpDownloader::FetchText(const std::wstring& url, std::wstring& text) {
     std::vector<char> block(DownloadProgress::kBlockBytes);
     DWORD read = 0;
     TimedReader reader(internet, request, m_receiveMs);
-    while (m_running) {
+    while (!m_cancelled) {
         if (reader.Read(block, read) != TimedReader::Result::Data) {
             return -1;
         }
@@ -101,7 +103,7 @@ int HttpDownloader::FetchText(const std::wstring& url, std::wstring& text) {
             return -1;
         }
     }
-    if (!m_running) {
+    if (m_cancelled) {
         return -2;
     }
     if (announced != 0 && body.size() != announced) {
@@ -123,7 +125,9 @@ int HttpDownloader::DownloadFile(const std::wstring& url, const std::wstring& pa
         m_lastProgress = progress.Last();
         return result;
     };
-    m_running = true;
+    if (m_cancelled) {
+        return remember(-2);
+    }
     progress.Report(0);
 
     InternetHandle internet = OpenInternet(m_connectMs, m_receiveMs);
@@ -156,7 +160,7 @@ int HttpDownloader::DownloadFile(const std::wstring& url, const std::wstring& pa
     std::uint64_t received = 0;
     DWORD read = 0;
     TimedReader reader(internet, request, m_receiveMs);
-    while (m_running) {
+    while (!m_cancelled) {
         if (reader.Read(block, read) != TimedReader::Result::Data) {
             return fail(-1);
         }
@@ -167,7 +171,7 @@ int HttpDownloader::DownloadFile(const std::wstring& url, const std::wstring& pa
         received += read;
         progress.ReportReceived(received, length);
     }
-    if (!m_running) {
+    if (m_cancelled) {
         return fail(-2);
     }
     out.close();

@@ -161,4 +161,22 @@ TEST_F(HttpDownloaderTest, CancelledTransferReturnsMinusTwo) {
     EXPECT_FALSE(fs::exists(Target()));
 }
 
+// A cancel between two transfers of one task (the version, then the package) holds for the
+// second: nothing more is asked of the server and no file appears.
+TEST_F(HttpDownloaderTest, CancelHoldsForEveryLaterTransfer) {
+    std::atomic<int> requests{0};
+    m_server.Route("/clavira/version", [&requests](SOCKET socket, const std::atomic<bool>&) {
+        ++requests;
+        LocalHttpServer::Send(socket, "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\n1.0.2");
+    });
+    m_server.Start();
+    m_downloader.Cancel();
+    std::wstring text;
+    EXPECT_EQ(m_downloader.FetchText(m_server.Url("/clavira/version"), text), -2);
+    EXPECT_EQ(m_downloader.DownloadFile(m_server.Url("/clavira/version"), Target(), nullptr), -2);
+    EXPECT_EQ(requests, 0);
+    EXPECT_TRUE(text.empty());
+    EXPECT_FALSE(fs::exists(Target()));
+}
+
 } // namespace
