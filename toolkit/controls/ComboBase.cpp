@@ -65,7 +65,7 @@ BOOL ComboBase::OnControlMouseMove(UINT, POINT point) {
 }
 
 BOOL ComboBase::OnControlLButtonDown(UINT, POINT point) {
-    if (!m_enabled || !::PtInRect(&m_rect, point)) {
+    if (!::PtInRect(&m_rect, point)) {
         return FALSE;
     }
     OnComboPressed();

@@ -175,7 +175,7 @@ BOOL MSlider::OnControlMouseMove(UINT, POINT point) {
 }
 
 BOOL MSlider::OnControlLButtonDown(UINT, POINT point) {
-    if (!m_enabled || !::PtInRect(&m_rect, point)) {
+    if (!::PtInRect(&m_rect, point)) {
         return FALSE;
     }
     m_pressed = TRUE;
@@ -201,7 +201,7 @@ BOOL MSlider::OnControlLButtonUp(UINT, POINT point) {
 }
 
 BOOL MSlider::OnControlScroll(UINT, UINT direction, POINT) {
-    if (!m_enabled || !HasRange()) {
+    if (!HasRange()) {
         return FALSE;
     }
     const int value = std::clamp(m_value + (direction == 1 ? -1 : 1), m_minimum, m_maximum);

@@ -41,7 +41,7 @@ BOOL PaletteBase::OnControlMouseMove(UINT, POINT point) {
 }
 
 BOOL PaletteBase::OnControlLButtonDown(UINT, POINT point) {
-    if (!m_enabled || !HasField() || !FieldContains(point)) {
+    if (!HasField() || !FieldContains(point)) {
         return FALSE;
     }
     m_dragging = TRUE;
