@@ -78,13 +78,18 @@ TEST_F(DisabledRouting, HotKeysOfDisabledControlsAreNotTaken) {
         << "the key went on past the disabled control";
 }
 
-TEST_F(DisabledRouting, ControlDisabledDuringItsPressIsReleasedWithoutAClick) {
+// Presses B, disables it while held and releases over it; what the release reported.
+std::vector<Note> ReleaseAfterDisabling(HostWindow& host, Probe* b) {
     host.Send(WM_MOUSEMOVE, 0, At(30, 30));
     host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(30, 30));
     host.recorder().Take();
     b->SetEnabled(FALSE);
     host.Send(WM_LBUTTONUP, 0, At(30, 30));
-    EXPECT_TRUE(host.recorder().Take().empty());
+    return host.recorder().Take();
+}
+
+TEST_F(DisabledRouting, ControlDisabledDuringItsPressIsReleasedWithoutAClick) {
+    EXPECT_TRUE(ReleaseAfterDisabling(host, b).empty());
     EXPECT_EQ(host.manager().GetPressedControl(), nullptr);
     EXPECT_NE(GetCapture(), host.hwnd()) << "the press ended";
 }
@@ -116,12 +121,7 @@ TEST_F(DisabledChildRouting, PointerAndPressesPassThroughToWhatLiesBeneath) {
 }
 
 TEST_F(DisabledChildRouting, ChildDisabledDuringItsPressIsReleasedWithoutAClick) {
-    host.Send(WM_MOUSEMOVE, 0, At(30, 30));
-    host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(30, 30));
-    host.recorder().Take();
-    b->SetEnabled(FALSE);
-    host.Send(WM_LBUTTONUP, 0, At(30, 30));
-    EXPECT_TRUE(host.recorder().Take().empty());
+    EXPECT_TRUE(ReleaseAfterDisabling(host, b).empty());
 }
 
 // A top-level window of this thread that takes the activation when shown, as a popup or an

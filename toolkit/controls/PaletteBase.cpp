@@ -55,25 +55,22 @@ BOOL PaletteBase::OnControlLButtonUp(UINT, POINT) {
     return was;
 }
 
-// The field is drawn once over the background beneath the control and kept until the cache
-// is invalidated; the thumb is drawn on top each time.
+void PaletteBase::DrawStateSlice(HDC dc, const RECT&, int) {
+    Gdiplus::Graphics graphics(dc);
+    DrawField(graphics);
+}
+
+// The field is kept until the cache is invalidated; the thumb moves far more often, so it is
+// drawn on top each time.
 void PaletteBase::DrawControl(HDC dc, const RECT&) {
-    const int width = m_rect.right - m_rect.left, height = m_rect.bottom - m_rect.top;
-    if (width <= 0 || height <= 0) {
-        return;
-    }
-    if (!m_cacheValid || !m_memDC) {
-        UpdateMemDC(dc, width, height);
-        ::BitBlt(m_memDC, 0, 0, width, height, dc, m_rect.left, m_rect.top, SRCCOPY);
-        Gdiplus::Graphics graphics(m_memDC);
-        DrawField(graphics);
-    }
-    ::BitBlt(dc, m_rect.left, m_rect.top, width, height, m_memDC, 0, 0, SRCCOPY);
+    DrawCachedStates(dc, 1, 0);
+    // A field needs a control of some size: nothing was drawn without one.
     if (!HasField()) {
         return;
     }
     Gdiplus::Graphics graphics(dc);
-    graphics.SetClip(Gdiplus::Rect(m_rect.left, m_rect.top, width, height));
+    graphics.SetClip(Gdiplus::Rect(m_rect.left, m_rect.top, m_rect.right - m_rect.left,
+                                   m_rect.bottom - m_rect.top));
     const POINT thumb = GetThumbPos();
     if (m_thumbImage && m_thumbImage->image) {
         const int w = static_cast<int>(m_thumbImage->image->GetWidth());

@@ -35,6 +35,8 @@ protected:
 
     // The thumb follows the colour, not the old position.
     void SetControlRect(const RECT& rect) override;
+    // The one cached slice: the field over the background beneath the control.
+    void DrawStateSlice(HDC dc, const RECT& slice, int state) override;
     BOOL OnControlMouseMove(UINT flags, POINT point) override;
     BOOL OnControlLButtonDown(UINT flags, POINT point) override;
     BOOL OnControlLButtonUp(UINT flags, POINT point) override;
