@@ -1,5 +1,7 @@
 #include "ToolkitFixture.h"
 
+#include "toolkit/core/MPanel.h"
+
 #include <functional>
 
 namespace toolkit_test {
@@ -46,20 +48,21 @@ protected:
     Probe* d = nullptr;
 };
 
+// The pointer around B and D, the same wherever the two are placed.
+const std::vector<Step> kPassThroughSteps = {
+    {"move over D alone", WM_MOUSEMOVE, 0, 140, 30, {}},
+    {"press D", WM_LBUTTONDOWN, MK_LBUTTON, 140, 30, {}},
+    {"release D", WM_LBUTTONUP, 0, 140, 30, {}},
+    {"double click D", WM_LBUTTONDBLCLK, MK_LBUTTON, 140, 30, {}},
+    {"release after it", WM_LBUTTONUP, 0, 140, 30, {}},
+    {"into the overlap: B lies beneath", WM_MOUSEMOVE, 0, 80, 30, {{20, kEnter, 0, 0}}},
+    {"press there reaches B", WM_LBUTTONDOWN, MK_LBUTTON, 80, 30, {{20, 1, 0, 0}}},
+    {"release: B's click", WM_LBUTTONUP, 0, 80, 30, {{20, 2, 0, 0}}},
+};
+
 TEST_F(DisabledRouting, PointerAndPressesPassThroughToWhatLiesBeneath) {
     host.manager().EnableWndDrag(FALSE);
-    RunSteps(
-        host,
-        {
-            {"move over D alone", WM_MOUSEMOVE, 0, 140, 30, {}},
-            {"press D", WM_LBUTTONDOWN, MK_LBUTTON, 140, 30, {}},
-            {"release D", WM_LBUTTONUP, 0, 140, 30, {}},
-            {"double click D", WM_LBUTTONDBLCLK, MK_LBUTTON, 140, 30, {}},
-            {"release after it", WM_LBUTTONUP, 0, 140, 30, {}},
-            {"into the overlap: B lies beneath", WM_MOUSEMOVE, 0, 80, 30, {{20, kEnter, 0, 0}}},
-            {"press there reaches B", WM_LBUTTONDOWN, MK_LBUTTON, 80, 30, {{20, 1, 0, 0}}},
-            {"release: B's click", WM_LBUTTONUP, 0, 80, 30, {{20, 2, 0, 0}}},
-        });
+    RunSteps(host, kPassThroughSteps);
     EXPECT_FALSE(d->Hovered());
     EXPECT_EQ(host.manager().GetHoverControl(), b);
 }
@@ -75,15 +78,50 @@ TEST_F(DisabledRouting, HotKeysOfDisabledControlsAreNotTaken) {
         << "the key went on past the disabled control";
 }
 
-TEST_F(DisabledRouting, ControlDisabledDuringItsPressIsReleasedWithoutAClick) {
+// Presses B, disables it while held and releases over it; what the release reported.
+std::vector<Note> ReleaseAfterDisabling(HostWindow& host, Probe* b) {
     host.Send(WM_MOUSEMOVE, 0, At(30, 30));
     host.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(30, 30));
     host.recorder().Take();
     b->SetEnabled(FALSE);
     host.Send(WM_LBUTTONUP, 0, At(30, 30));
-    EXPECT_TRUE(host.recorder().Take().empty());
+    return host.recorder().Take();
+}
+
+TEST_F(DisabledRouting, ControlDisabledDuringItsPressIsReleasedWithoutAClick) {
+    EXPECT_TRUE(ReleaseAfterDisabling(host, b).empty());
     EXPECT_EQ(host.manager().GetPressedControl(), nullptr);
     EXPECT_NE(GetCapture(), host.hwnd()) << "the press ended";
+}
+
+// The same B and D as children of a panel that covers them: the panel routes to its children
+// as the window routes to its controls.
+class DisabledChildRouting : public ::testing::Test {
+protected:
+    void SetUp() override {
+        panel = new OrvixUI::MPanel(&host.recorder(), 50, RECT{0, 0, 300, 200}, TRUE, TRUE);
+        host.manager().AddControl(panel);
+        b = new Probe(panel, 20, RECT{10, 10, 110, 60});
+        d = new Probe(panel, 30, RECT{60, 10, 160, 60});
+        panel->AddControl(b);
+        panel->AddControl(d);
+        d->SetEnabled(FALSE);
+        host.recorder().Take();
+    }
+    HostWindow host;
+    OrvixUI::MPanel* panel = nullptr;
+    Probe* b = nullptr;
+    Probe* d = nullptr;
+};
+
+TEST_F(DisabledChildRouting, PointerAndPressesPassThroughToWhatLiesBeneath) {
+    RunSteps(host, kPassThroughSteps);
+    EXPECT_FALSE(d->Hovered());
+    EXPECT_EQ(panel->GetHotControl(), b);
+}
+
+TEST_F(DisabledChildRouting, ChildDisabledDuringItsPressIsReleasedWithoutAClick) {
+    EXPECT_TRUE(ReleaseAfterDisabling(host, b).empty());
 }
 
 // A top-level window of this thread that takes the activation when shown, as a popup or an

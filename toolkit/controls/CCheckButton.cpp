@@ -66,7 +66,7 @@ BOOL CCheckButton::OnControlMouseMove(UINT, POINT point) {
 }
 
 BOOL CCheckButton::OnControlLButtonDown(UINT, POINT point) {
-    if (!m_enabled || !::PtInRect(&m_rect, point)) {
+    if (!::PtInRect(&m_rect, point)) {
         return FALSE;
     }
     m_pressing = TRUE;

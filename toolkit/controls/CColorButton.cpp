@@ -58,7 +58,7 @@ void CColorButton::SetVisibleBorder(BOOL on) {
 int CColorButton::ShownSlice() const { return m_check ? kPressed : m_state; }
 
 BOOL CColorButton::OnControlLButtonDown(UINT, POINT point) {
-    if (!m_enabled || !::PtInRect(&m_rect, point)) {
+    if (!::PtInRect(&m_rect, point)) {
         return FALSE;
     }
     ShowCursor(kCursorHand, point);

@@ -139,7 +139,7 @@ BOOL CColorPalette::OnControlMouseMove(UINT, POINT point) {
 
 BOOL CColorPalette::OnControlScroll(UINT, UINT direction, POINT point) {
     const int channel = ChannelFromPoint(point);
-    if (channel < 0 || !m_enabled) {
+    if (channel < 0) {
         return FALSE;
     }
     StepChannel(channel, direction == 1 ? -1 : 1);

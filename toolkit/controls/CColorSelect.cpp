@@ -84,7 +84,7 @@ BOOL CColorSelect::OnControlMouseMove(UINT, POINT point) {
 }
 
 BOOL CColorSelect::OnControlLButtonDown(UINT, POINT point) {
-    m_pressed = m_enabled ? CellFromPoint(point) : -1;
+    m_pressed = CellFromPoint(point);
     return m_pressed >= 0;
 }
 

@@ -92,7 +92,7 @@ BOOL CPhotoFrame::OnControlMouseMove(UINT, POINT point) {
 }
 
 BOOL CPhotoFrame::OnControlLButtonDown(UINT, POINT point) {
-    if (!m_enabled || !::PtInRect(&m_rect, point)) {
+    if (!::PtInRect(&m_rect, point)) {
         return FALSE;
     }
     SetState(2);

@@ -220,7 +220,7 @@ BOOL CSpinButton::OnControlMouseMove(UINT flags, POINT point) {
 BOOL CSpinButton::OnControlLButtonDown(UINT flags, POINT point) {
     const RECT up = UpRect(), down = DownRect();
     const bool onUp = ::PtInRect(&up, point) != FALSE;
-    if (!m_enabled || (!onUp && !::PtInRect(&down, point))) {
+    if (!onUp && !::PtInRect(&down, point)) {
         return MRichEdit::OnControlLButtonDown(flags, point);
     }
     m_pressedArrow = onUp ? 1 : -1;
@@ -245,9 +245,6 @@ BOOL CSpinButton::OnControlLButtonUp(UINT flags, POINT point) {
 }
 
 BOOL CSpinButton::OnControlScroll(UINT, UINT direction, POINT) {
-    if (!m_enabled) {
-        return FALSE;
-    }
     CommitText();
     StepBy(direction == 1 ? -1 : 1);
     return TRUE;

@@ -3,7 +3,6 @@
 #include "toolkit/controls/ColorMath.h"
 #include "toolkit/controls/PaletteImage.h"
 #include "toolkit/core/ImageCache.h"
-#include "toolkit/core/PaintManager.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,7 +25,7 @@ HsvColor WheelHsv(double dx, double dy, int radius) {
 } // namespace
 
 CirclePalette::CirclePalette(MObject* parent, UINT id, const RECT& rect, BOOL visible)
-    : MControlFont(parent, id, rect, visible, TRUE, TRUE) {}
+    : PaletteBase(parent, id, rect, visible, 0xFFFFFF) {}
 
 POINT CirclePalette::GetCenter() const {
     return POINT{(m_rect.left + m_rect.right) / 2, (m_rect.top + m_rect.bottom) / 2};
@@ -47,7 +46,6 @@ COLORREF CirclePalette::ColorAt(POINT point) const {
     return HsvToColorRef(WheelHsv(point.x - centre.x, point.y - centre.y, GetRadius()));
 }
 
-COLORREF CirclePalette::GetSelectColor() const { return m_color; }
 POINT CirclePalette::GetThumbPos() const {
     const POINT centre = GetCenter();
     return POINT{centre.x + m_thumb.x, centre.y + m_thumb.y};
@@ -87,91 +85,30 @@ BOOL CirclePalette::MoveThumbPos(POINT point) {
     return TRUE;
 }
 
-BOOL CirclePalette::SetThumbImage(const wchar_t* fileName) {
-    ImgResInfo* info = m_manager && fileName ? m_manager->AddImgResInfo(fileName, 1) : nullptr;
-    if (!info) {
-        return FALSE;
-    }
-    m_thumbImage = info;
-    UpdateControl(FALSE, FALSE);
-    return TRUE;
-}
+bool CirclePalette::HasField() const { return GetRadius() > 0; }
 
-void CirclePalette::SetControlRect(const RECT& rect) {
-    MControlFont::SetControlRect(rect);
-    SetSelectColor(m_color);
-}
+bool CirclePalette::FieldContains(POINT point) const { return GetDistanse(point) <= GetRadius(); }
 
-void CirclePalette::Pick(POINT point) {
-    if (MoveThumbPos(point)) {
-        SendMessageW(27, 0, static_cast<LPARAM>(m_color));
-    }
-}
+BOOL CirclePalette::MoveThumbTo(POINT point) { return MoveThumbPos(point); }
 
-BOOL CirclePalette::OnControlMouseMove(UINT, POINT point) {
-    if (m_dragging) {
-        Pick(point);
-        return TRUE;
-    }
-    return ::PtInRect(&m_rect, point);
-}
-
-BOOL CirclePalette::OnControlLButtonDown(UINT, POINT point) {
-    if (!m_enabled || GetRadius() == 0 || GetDistanse(point) > GetRadius()) {
-        return FALSE;
-    }
-    m_dragging = TRUE;
-    Pick(point);
-    return TRUE;
-}
-
-BOOL CirclePalette::OnControlLButtonUp(UINT, POINT) {
-    const BOOL was = m_dragging;
-    m_dragging = FALSE;
-    return was;
-}
-
-void CirclePalette::DrawControl(HDC dc, const RECT&) {
-    const int width = m_rect.right - m_rect.left, height = m_rect.bottom - m_rect.top;
-    if (width <= 0 || height <= 0) {
-        return;
-    }
+void CirclePalette::DrawField(Gdiplus::Graphics& graphics) {
     const POINT centre = GetCenter();
     const int radius = GetRadius();
-    if (!m_cacheValid || !m_memDC) {
-        UpdateMemDC(dc, width, height);
-        ::BitBlt(m_memDC, 0, 0, width, height, dc, m_rect.left, m_rect.top, SRCCOPY);
-        Gdiplus::Graphics graphics(m_memDC);
-        const int side = radius * 2 + 1;
-        const int left = centre.x - m_rect.left - radius, top = centre.y - m_rect.top - radius;
-        if (m_image && m_image->image) {
-            graphics.DrawImage(m_image->image, left, top, side, side);
-        } else {
-            auto wheel = MakePaletteBitmap(side, side, [&](int x, int y) -> std::uint32_t {
-                const double dx = x - radius, dy = y - radius;
-                if (std::hypot(dx, dy) > radius + 0.5) {
-                    return 0;
-                }
-                return ColorRefToArgb(HsvToColorRef(WheelHsv(dx, dy, radius)));
-            });
-            if (wheel) {
-                graphics.DrawImage(wheel.get(), left, top, side, side);
-            }
-        }
-    }
-    ::BitBlt(dc, m_rect.left, m_rect.top, width, height, m_memDC, 0, 0, SRCCOPY);
-    if (radius == 0) {
+    const int side = radius * 2 + 1;
+    const int left = centre.x - m_rect.left - radius, top = centre.y - m_rect.top - radius;
+    if (m_image && m_image->image) {
+        graphics.DrawImage(m_image->image, left, top, side, side);
         return;
     }
-    Gdiplus::Graphics graphics(dc);
-    graphics.SetClip(Gdiplus::Rect(m_rect.left, m_rect.top, width, height));
-    const POINT thumb = GetThumbPos();
-    if (m_thumbImage && m_thumbImage->image) {
-        const int w = static_cast<int>(m_thumbImage->image->GetWidth());
-        const int h = static_cast<int>(m_thumbImage->image->GetHeight());
-        graphics.DrawImage(m_thumbImage->image, thumb.x - w / 2, thumb.y - h / 2, w, h);
-    } else {
-        DrawDefaultThumb(graphics, thumb.x, thumb.y);
+    auto wheel = MakePaletteBitmap(side, side, [&](int x, int y) -> std::uint32_t {
+        const double dx = x - radius, dy = y - radius;
+        if (std::hypot(dx, dy) > radius + 0.5) {
+            return 0;
+        }
+        return ColorRefToArgb(HsvToColorRef(WheelHsv(dx, dy, radius)));
+    });
+    if (wheel) {
+        graphics.DrawImage(wheel.get(), left, top, side, side);
     }
 }
 

@@ -87,7 +87,7 @@ BOOL DPIControl::OnControlMouseMove(UINT, POINT point) {
 }
 
 BOOL DPIControl::OnControlLButtonDown(UINT, POINT point) {
-    if (!m_enabled || !::PtInRect(&m_rect, point)) {
+    if (!::PtInRect(&m_rect, point)) {
         return FALSE;
     }
     m_pressing = TRUE;

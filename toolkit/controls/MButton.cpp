@@ -92,7 +92,7 @@ BOOL MButton::OnControlMouseMove(UINT, POINT point) {
 }
 
 BOOL MButton::OnControlLButtonDown(UINT, POINT point) {
-    if (!m_enabled || !::PtInRect(&m_rect, point)) {
+    if (!::PtInRect(&m_rect, point)) {
         return FALSE;
     }
     ShowCursor(kCursorHand, point);

@@ -1,26 +1,14 @@
 #include "toolkit/controls/MComboBox.h"
 
 #include "toolkit/controls/CComboBoxWnd.h"
-#include "toolkit/core/ImageCache.h"
-#include "toolkit/core/MRender.h"
 #include "toolkit/core/PaintManager.h"
 
 #include <algorithm>
 
 namespace OrvixUI {
 
-namespace {
-
-constexpr int kStates = 4;
-constexpr int kTextInset = 6;
-constexpr int kArrowSpace = 30;
-constexpr DWORD kFallbackFill[kStates] = {0xFF1B1D22, 0xFF24272E, 0xFF2A2D35, 0xFF16171B};
-
-} // namespace
-
 MComboBox::MComboBox(MObject* parent, UINT id, const RECT& rect, BOOL visible, BOOL enabled)
-    : MControlFont(parent, id, rect, visible, enabled, TRUE) {
-    m_state = enabled ? 0 : 3;
+    : ComboBase(parent, id, rect, visible, enabled) {
     ResetTextRect();
 }
 
@@ -36,10 +24,7 @@ RECT MComboBox::DropDownRect(const RECT& comboScreen, int itemCount, const RECT&
     return RECT{comboScreen.left, comboScreen.top - height, comboScreen.right, comboScreen.top};
 }
 
-void MComboBox::ResetTextRect() {
-    m_textRect = RECT{m_rect.left + kTextInset, m_rect.top + kTextInset, m_rect.right - kArrowSpace,
-                      m_rect.bottom - kTextInset};
-}
+void MComboBox::ResetTextRect() { m_textRect = ContentRect(); }
 
 int MComboBox::AddItem(const wchar_t* text, long data, const wchar_t* icon, DWORD color) {
     return InsertItem(-1, text, data, icon, color);
@@ -195,7 +180,6 @@ void MComboBox::SetScrollResID(UINT vertical, UINT horizontal) {
     m_scrollH = horizontal;
 }
 
-int MComboBox::GetState() const { return m_state; }
 BOOL MComboBox::IsOpen() const { return m_open; }
 
 HWND MComboBox::GetDropDownWnd() const { return m_dropDown ? m_dropDown->GetSafeHwnd() : nullptr; }
@@ -249,72 +233,23 @@ void MComboBox::OnDropDownClosed() {
 }
 
 void MComboBox::SetControlRect(const RECT& rect) {
-    MControlFont::SetControlRect(rect);
+    ComboBase::SetControlRect(rect);
     ResetTextRect();
 }
 
-void MComboBox::SetControlEnabled(BOOL enabled) {
-    MControlFont::SetControlEnabled(enabled);
-    m_state = enabled ? 0 : 3;
-}
+// A drop-down that this press closes reports its end only once destroyed from the message
+// loop; the combo stops showing it open at once.
+void MComboBox::OnComboPressed() { m_open = FALSE; }
 
-void MComboBox::SetState(int state) {
-    if (state == m_state) {
-        return;
-    }
-    m_state = state;
-    UpdateControl(FALSE, FALSE);
-}
-
-BOOL MComboBox::OnControlMouseMove(UINT, POINT point) {
-    if (!m_enabled) {
-        return FALSE;
-    }
-    const bool inside = ::PtInRect(&m_rect, point) != FALSE;
-    if (m_state != 2) {
-        SetState(inside ? 1 : 0);
-    }
-    return inside;
-}
-
-BOOL MComboBox::OnControlLButtonDown(UINT, POINT point) {
-    if (!m_enabled || !::PtInRect(&m_rect, point)) {
-        return FALSE;
-    }
-    m_open = FALSE;
-    SetState(2);
-    return TRUE;
-}
-
-BOOL MComboBox::OnControlLButtonUp(UINT, POINT point) {
-    if (!m_enabled) {
-        return FALSE;
-    }
-    const bool inside = ::PtInRect(&m_rect, point) != FALSE;
-    const bool pressed = m_state == 2;
-    SetState(inside ? 1 : 0);
-    if (inside && pressed) {
-        OpenDropDown();
-    }
-    return inside;
-}
+void MComboBox::OnComboClicked() { OpenDropDown(); }
 
 void MComboBox::DrawStateSlice(HDC dc, const RECT& slice, int state) {
     Gdiplus::Graphics graphics(dc);
-    if (m_image && m_image->image) {
-        MRender::DrawImageFrameMID(graphics, m_image->image, slice, state * m_frameWidth, 0,
-                                   m_frameWidth, m_frameHeight, 10, 10, 36, 10);
-    } else {
-        MRender::DrawColor(dc, slice, kFallbackFill[state]);
-    }
+    DrawFrame(graphics, dc, slice, state);
     // The title keeps the control's alignment: left and vertically centred unless changed.
     RECT box = m_textRect;
     OffsetRect(&box, slice.left - m_rect.left, slice.top - m_rect.top);
     DrawTitle(graphics, box, state == 3 ? 0xFF808080 : m_textColor);
-}
-
-void MComboBox::DrawControl(HDC dc, const RECT&) {
-    DrawCachedStates(dc, kStates, m_open ? 2 : m_state);
 }
 
 } // namespace OrvixUI

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "toolkit/controls/CComboBoxList.h"
-#include "toolkit/core/MControlFont.h"
+#include "toolkit/controls/ComboBase.h"
 
 #include <memory>
 #include <mutex>
@@ -16,12 +16,10 @@ class CComboBoxWnd;
 // listing every item. Choosing an item there selects it and reports code 2 with wParam = its
 // index. Its background is the 4-frame state strip (0 normal, 1 hover, 2 pressed, 3 disabled),
 // drawn as a nine-patch whose right margin holds the arrow.
-class ORVIXUI_API MComboBox : public MControlFont {
+class ORVIXUI_API MComboBox : public ComboBase {
 public:
     MComboBox(MObject* parent, UINT id, const RECT& rect, BOOL visible, BOOL enabled);
     ~MComboBox() override;
-
-    void DrawControl(HDC dc, const RECT& clip) override;
 
     // Where the drop-down goes for a combo at comboScreen (screen coordinates): from the
     // combo's left + 4 to its right − 6, starting at its bottom, CComboBoxList::ListHeightFor
@@ -57,8 +55,6 @@ public:
     // Scroll bar image resources for the drop-down's list; 0 keeps the library's own.
     void SetScrollResID(UINT vertical, UINT horizontal);
 
-    // 0 normal, 1 hover, 2 pressed, 3 disabled.
-    int GetState() const;
     BOOL IsOpen() const;
     // Opens the drop-down below (or above) the control; a drop-down still open is destroyed
     // first. Nothing opens for an empty combo. Returns whether a drop-down is open.
@@ -70,24 +66,19 @@ public:
 
 protected:
     void SetControlRect(const RECT& rect) override;
-    void SetControlEnabled(BOOL enabled) override;
     void DrawStateSlice(HDC dc, const RECT& slice, int state) override;
-    BOOL OnControlMouseMove(UINT flags, POINT point) override;
-    BOOL OnControlLButtonDown(UINT flags, POINT point) override;
-    BOOL OnControlLButtonUp(UINT flags, POINT point) override;
+    void OnComboPressed() override;
+    void OnComboClicked() override;
 
 private:
     friend class CComboBoxWnd;
     void OnDropDownChoice(int index);
     void OnDropDownClosed();
-    void SetState(int state);
     void ResetTextRect();
 
     mutable std::recursive_mutex m_itemLock;
     std::vector<ComboBoxItem> m_items;
     int m_selected = -1;
-    int m_state = 0;
-    BOOL m_open = FALSE;
     std::unique_ptr<CComboBoxWnd> m_dropDown;
     std::wstring m_backImage;
     UINT m_scrollV = 0;

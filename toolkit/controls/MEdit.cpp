@@ -452,7 +452,7 @@ BOOL MEdit::OnControlMouseMove(UINT, POINT point) {
 
 BOOL MEdit::OnControlLButtonDown(UINT, POINT point) {
     m_pressArriving = false;
-    if (!m_enabled || !::PtInRect(&m_rect, point)) {
+    if (!::PtInRect(&m_rect, point)) {
         return FALSE;
     }
     if (OnIcon(point)) {

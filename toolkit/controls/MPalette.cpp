@@ -2,8 +2,6 @@
 
 #include "toolkit/controls/ColorMath.h"
 #include "toolkit/controls/PaletteImage.h"
-#include "toolkit/core/ImageCache.h"
-#include "toolkit/core/PaintManager.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,7 +21,7 @@ HsvColor FieldHsv(int x, int y, int width, int height) {
 } // namespace
 
 MPalette::MPalette(MObject* parent, UINT id, const RECT& rect, BOOL visible)
-    : MControlFont(parent, id, rect, visible, TRUE, TRUE) {}
+    : PaletteBase(parent, id, rect, visible, 0x0000FF) {}
 
 RECT MPalette::Field() const {
     const int height = m_rect.bottom - m_rect.top;
@@ -36,6 +34,11 @@ bool MPalette::HasField() const {
     return field.right > field.left && field.bottom > field.top;
 }
 
+bool MPalette::FieldContains(POINT point) const {
+    const RECT field = Field();
+    return ::PtInRect(&field, point) != FALSE;
+}
+
 COLORREF MPalette::ColorAt(POINT point) const {
     const RECT field = Field();
     const int width = field.right - field.left, height = field.bottom - field.top;
@@ -46,8 +49,6 @@ COLORREF MPalette::ColorAt(POINT point) const {
     const int y = std::clamp(static_cast<int>(point.y - field.top), 0, height - 1);
     return HsvToColorRef(FieldHsv(x, y, width, height));
 }
-
-COLORREF MPalette::GetSelectColor() const { return m_color; }
 
 POINT MPalette::GetThumbPos() const {
     return POINT{m_rect.left + m_thumb.x, m_rect.top + m_thumb.y};
@@ -64,16 +65,6 @@ void MPalette::SetSelectColor(COLORREF color) {
     UpdateControl(FALSE, FALSE);
 }
 
-BOOL MPalette::SetThumbImage(const wchar_t* fileName) {
-    ImgResInfo* info = m_manager && fileName ? m_manager->AddImgResInfo(fileName, 1) : nullptr;
-    if (!info) {
-        return FALSE;
-    }
-    m_thumbImage = info;
-    UpdateControl(FALSE, FALSE);
-    return TRUE;
-}
-
 void MPalette::SetPalletHeight(int height) {
     m_palletHeight =
         std::clamp(height, 0, std::max(0, static_cast<int>(m_rect.bottom - m_rect.top)));
@@ -83,14 +74,10 @@ void MPalette::SetPalletHeight(int height) {
 
 int MPalette::GetPalletHeight() const { return Field().bottom - Field().top; }
 
-void MPalette::SetControlRect(const RECT& rect) {
-    MControlFont::SetControlRect(rect);
-    SetSelectColor(m_color);
-}
-
-void MPalette::Pick(POINT point) {
+BOOL MPalette::MoveThumbTo(POINT point) {
+    // The field can shrink to nothing during a drag.
     if (!HasField()) {
-        return;
+        return FALSE;
     }
     const RECT field = Field();
     const POINT thumb = {std::clamp(point.x, field.left, field.right - 1) - field.left,
@@ -100,67 +87,21 @@ void MPalette::Pick(POINT point) {
         m_thumb = thumb;
         UpdateControl(FALSE, FALSE);
     }
-    if (color != m_color) {
-        m_color = color;
-        SendMessageW(27, 0, static_cast<LPARAM>(color));
-    }
-}
-
-BOOL MPalette::OnControlMouseMove(UINT, POINT point) {
-    if (m_dragging) {
-        Pick(point);
-        return TRUE;
-    }
-    return ::PtInRect(&m_rect, point);
-}
-
-BOOL MPalette::OnControlLButtonDown(UINT, POINT point) {
-    const RECT field = Field();
-    if (!m_enabled || !HasField() || !::PtInRect(&field, point)) {
+    if (color == m_color) {
         return FALSE;
     }
-    m_dragging = TRUE;
-    Pick(point);
+    m_color = color;
     return TRUE;
 }
 
-BOOL MPalette::OnControlLButtonUp(UINT, POINT) {
-    const BOOL was = m_dragging;
-    m_dragging = FALSE;
-    return was;
-}
-
-void MPalette::DrawControl(HDC dc, const RECT&) {
-    const int width = m_rect.right - m_rect.left, height = m_rect.bottom - m_rect.top;
-    if (width <= 0 || height <= 0) {
-        return;
-    }
+void MPalette::DrawField(Gdiplus::Graphics& graphics) {
     const RECT field = Field();
-    const int fieldWidth = field.right - field.left, fieldHeight = field.bottom - field.top;
-    if (!m_cacheValid || !m_memDC) {
-        UpdateMemDC(dc, width, height);
-        ::BitBlt(m_memDC, 0, 0, width, height, dc, m_rect.left, m_rect.top, SRCCOPY);
-        auto bitmap = MakePaletteBitmap(fieldWidth, fieldHeight, [&](int x, int y) {
-            return ColorRefToArgb(HsvToColorRef(FieldHsv(x, y, fieldWidth, fieldHeight)));
-        });
-        if (bitmap) {
-            Gdiplus::Graphics graphics(m_memDC);
-            graphics.DrawImage(bitmap.get(), 0, 0, fieldWidth, fieldHeight);
-        }
-    }
-    ::BitBlt(dc, m_rect.left, m_rect.top, width, height, m_memDC, 0, 0, SRCCOPY);
-    if (!HasField()) {
-        return;
-    }
-    Gdiplus::Graphics graphics(dc);
-    graphics.SetClip(Gdiplus::Rect(m_rect.left, m_rect.top, width, height));
-    const POINT thumb = GetThumbPos();
-    if (m_thumbImage && m_thumbImage->image) {
-        const int w = static_cast<int>(m_thumbImage->image->GetWidth());
-        const int h = static_cast<int>(m_thumbImage->image->GetHeight());
-        graphics.DrawImage(m_thumbImage->image, thumb.x - w / 2, thumb.y - h / 2, w, h);
-    } else {
-        DrawDefaultThumb(graphics, thumb.x, thumb.y);
+    const int width = field.right - field.left, height = field.bottom - field.top;
+    auto bitmap = MakePaletteBitmap(width, height, [&](int x, int y) {
+        return ColorRefToArgb(HsvToColorRef(FieldHsv(x, y, width, height)));
+    });
+    if (bitmap) {
+        graphics.DrawImage(bitmap.get(), 0, 0, width, height);
     }
 }
 

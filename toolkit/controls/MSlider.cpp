@@ -175,7 +175,7 @@ BOOL MSlider::OnControlMouseMove(UINT, POINT point) {
 }
 
 BOOL MSlider::OnControlLButtonDown(UINT, POINT point) {
-    if (!m_enabled || !::PtInRect(&m_rect, point)) {
+    if (!::PtInRect(&m_rect, point)) {
         return FALSE;
     }
     m_pressed = TRUE;
@@ -201,7 +201,7 @@ BOOL MSlider::OnControlLButtonUp(UINT, POINT point) {
 }
 
 BOOL MSlider::OnControlScroll(UINT, UINT direction, POINT) {
-    if (!m_enabled || !HasRange()) {
+    if (!HasRange()) {
         return FALSE;
     }
     const int value = std::clamp(m_value + (direction == 1 ? -1 : 1), m_minimum, m_maximum);
@@ -211,7 +211,8 @@ BOOL MSlider::OnControlScroll(UINT, UINT direction, POINT) {
     return TRUE;
 }
 
-void MSlider::Rebuild(HDC dc, int width, int height) {
+void MSlider::DrawStateSlice(HDC dc, const RECT& slice, int) {
+    const int width = slice.right - slice.left, height = slice.bottom - slice.top;
     Gdiplus::Graphics graphics(dc);
     graphics.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
     graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
@@ -252,17 +253,6 @@ void MSlider::Rebuild(HDC dc, int width, int height) {
     }
 }
 
-void MSlider::DrawControl(HDC dc, const RECT&) {
-    const int width = m_rect.right - m_rect.left, height = m_rect.bottom - m_rect.top;
-    if (width <= 0 || height <= 0) {
-        return;
-    }
-    if (!m_cacheValid || !m_memDC) {
-        UpdateMemDC(dc, width, height);
-        ::BitBlt(m_memDC, 0, 0, width, height, dc, m_rect.left, m_rect.top, SRCCOPY);
-        Rebuild(m_memDC, width, height);
-    }
-    ::BitBlt(dc, m_rect.left, m_rect.top, width, height, m_memDC, 0, 0, SRCCOPY);
-}
+void MSlider::DrawControl(HDC dc, const RECT&) { DrawCachedStates(dc, 1, 0); }
 
 } // namespace OrvixUI

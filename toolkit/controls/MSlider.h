@@ -46,6 +46,8 @@ protected:
     BOOL OnControlLButtonDown(UINT flags, POINT point) override;
     BOOL OnControlLButtonUp(UINT flags, POINT point) override;
     BOOL OnControlScroll(UINT kind, UINT direction, POINT point) override;
+    // The one cached slice: track, thumb and text.
+    void DrawStateSlice(HDC dc, const RECT& slice, int state) override;
 
 private:
     static constexpr int kDefaultThumb = 36;
@@ -64,7 +66,6 @@ private:
     // Moves to value when it differs; returns whether it changed.
     bool MoveTo(int value);
     void SetState(int state);
-    void Rebuild(HDC dc, int width, int height);
 
     int m_value = 0;
     int m_minimum = 0;

@@ -121,7 +121,7 @@ BOOL MSpinButton::OnControlMouseMove(UINT, POINT point) {
 }
 
 BOOL MSpinButton::OnControlLButtonDown(UINT, POINT point) {
-    if (!m_enabled || !::PtInRect(&m_rect, point)) {
+    if (!::PtInRect(&m_rect, point)) {
         return FALSE;
     }
     const Layout layout = GetLayout();
@@ -177,9 +177,6 @@ BOOL MSpinButton::OnControlTimer() {
 }
 
 BOOL MSpinButton::OnControlScroll(UINT, UINT direction, POINT) {
-    if (!m_enabled) {
-        return FALSE;
-    }
     CommitEdit();
     StepBy(direction == 1 ? -1 : 1);
     return TRUE;

@@ -1,8 +1,35 @@
 #include "toolkit/core/ControlFactory.h"
 
-#include "toolkit/controls/ButtonFactory.h"
-#include "toolkit/controls/TextControlCreators.h"
-#include "toolkit/controls/ValueControlCreators.h"
+#include "toolkit/controls/CArea.h"
+#include "toolkit/controls/CCheckButton.h"
+#include "toolkit/controls/CColorButton.h"
+#include "toolkit/controls/CColorPalette.h"
+#include "toolkit/controls/CColorSelect.h"
+#include "toolkit/controls/CComboBoxList.h"
+#include "toolkit/controls/CGifPicture.h"
+#include "toolkit/controls/CHelpButton.h"
+#include "toolkit/controls/CIconButton.h"
+#include "toolkit/controls/CImageButton.h"
+#include "toolkit/controls/CPhotoFrame.h"
+#include "toolkit/controls/CRadioButton.h"
+#include "toolkit/controls/CSliderPicture.h"
+#include "toolkit/controls/CSpinButton.h"
+#include "toolkit/controls/CSwitchButton.h"
+#include "toolkit/controls/CTextButton.h"
+#include "toolkit/controls/CTimerButton.h"
+#include "toolkit/controls/CirclePalette.h"
+#include "toolkit/controls/MButton.h"
+#include "toolkit/controls/MComboBox.h"
+#include "toolkit/controls/MEdit.h"
+#include "toolkit/controls/MEditEx.h"
+#include "toolkit/controls/MLevelCtrl.h"
+#include "toolkit/controls/MPalette.h"
+#include "toolkit/controls/MPicture.h"
+#include "toolkit/controls/MProgress.h"
+#include "toolkit/controls/MRichEdit.h"
+#include "toolkit/controls/MSlider.h"
+#include "toolkit/controls/MSpinButton.h"
+#include "toolkit/controls/MText.h"
 #include "toolkit/core/MenuItem.h"
 
 #include <cwchar>
@@ -11,13 +38,34 @@ namespace OrvixUI {
 
 namespace {
 
-MControl* CreateMenuItem(MObject* parent, UINT id, const RECT& rect, const wchar_t* title,
-                         BOOL visible, BOOL) {
-    return new MenuItem(parent, id, rect, title, visible);
-}
-
 using Creator = MControl* (*)(MObject* parent, UINT id, const RECT& rect, const wchar_t* title,
                               BOOL visible, BOOL enabled);
+
+// One creator per constructor shape. Classes without a title or an enabled flag in their
+// constructor decide those themselves, so the factory drops the argument rather than guess.
+template <class T>
+MControl* Create(MObject* parent, UINT id, const RECT& rect, const wchar_t* title, BOOL visible,
+                 BOOL enabled) {
+    return new T(parent, id, rect, title, visible, enabled);
+}
+
+template <class T>
+MControl* CreateUntitled(MObject* parent, UINT id, const RECT& rect, const wchar_t*, BOOL visible,
+                         BOOL enabled) {
+    return new T(parent, id, rect, visible, enabled);
+}
+
+template <class T>
+MControl* CreateWithoutEnabled(MObject* parent, UINT id, const RECT& rect, const wchar_t* title,
+                               BOOL visible, BOOL) {
+    return new T(parent, id, rect, title, visible);
+}
+
+template <class T>
+MControl* CreateUntitledWithoutEnabled(MObject* parent, UINT id, const RECT& rect, const wchar_t*,
+                                       BOOL visible, BOOL) {
+    return new T(parent, id, rect, visible);
+}
 
 struct ControlClass {
     const wchar_t* name;
@@ -27,47 +75,45 @@ struct ControlClass {
     Creator create;
 };
 
-// Which names each level knows. The creators also decide which call arguments a constructor
-// takes (some ignore the title, some always start enabled). One entry per line, so that adding
-// a creator touches one line.
+// Which names each level knows. One entry per line, so that adding a creator touches one line.
 // clang-format off
 const ControlClass kClasses[] = {
-    {L"CArea", true, true, &CreateCArea},
-    {L"MText", true, true, &CreateMText},
-    {L"MPicture", true, true, &CreateMPicture},
-    {L"CPhotoFrame", true, true, &CreateCPhotoFrame},
-    {L"CSliderPicture", true, true, &CreateCSliderPicture},
-    {L"CGifPicture", true, true, &CreateCGifPicture},
-    {L"MProgress", true, true, CreateMProgress},
-    {L"MSlider", true, true, CreateMSlider},
-    {L"MLevelCtrl", true, true, CreateMLevelCtrl},
-    {L"MButton", true, true, button_factory::CreateMButton},
-    {L"CImageButton", true, true, button_factory::CreateImageButton},
-    {L"CTextButton", true, true, button_factory::CreateTextButton},
-    {L"CCheckButton", true, true, button_factory::CreateCheckButton},
-    {L"CRadioButton", true, true, button_factory::CreateRadioButton},
-    {L"CColorButton", true, true, button_factory::CreateColorButton},
-    {L"MSpinButton", true, true, button_factory::CreateMSpinButton},
-    {L"CSpinButton", true, true, button_factory::CreateSpinButton},
-    {L"CSwitchButton", true, true, button_factory::CreateSwitchButton},
-    {L"CIconButton", true, true, button_factory::CreateIconButton},
-    {L"CTimerButton", true, true, button_factory::CreateTimerButton},
-    {L"CHelpButton", true, true, button_factory::CreateHelpButton},
-    {L"MEdit", true, true, &CreateMEdit},
-    {L"MRichEdit", true, true, &CreateMRichEdit},
-    {L"MEditEx", true, true, &CreateMEditEx},
-    {L"MComboBox", true, true, CreateMComboBox},
+    {L"CArea", true, true, &CreateUntitledWithoutEnabled<CArea>},
+    {L"MText", true, true, &CreateWithoutEnabled<MText>},
+    {L"MPicture", true, true, &CreateUntitled<MPicture>},
+    {L"CPhotoFrame", true, true, &CreateUntitled<CPhotoFrame>},
+    {L"CSliderPicture", true, true, &CreateUntitled<CSliderPicture>},
+    {L"CGifPicture", true, true, &CreateUntitled<CGifPicture>},
+    {L"MProgress", true, true, &CreateUntitled<MProgress>},
+    {L"MSlider", true, true, &CreateUntitled<MSlider>},
+    {L"MLevelCtrl", true, true, &CreateUntitled<MLevelCtrl>},
+    {L"MButton", true, true, &Create<MButton>},
+    {L"CImageButton", true, true, &Create<CImageButton>},
+    {L"CTextButton", true, true, &Create<CTextButton>},
+    {L"CCheckButton", true, true, &Create<CCheckButton>},
+    {L"CRadioButton", true, true, &Create<CRadioButton>},
+    {L"CColorButton", true, true, &CreateUntitled<CColorButton>},
+    {L"MSpinButton", true, true, &CreateUntitled<MSpinButton>},
+    {L"CSpinButton", true, true, &CreateUntitled<CSpinButton>},
+    {L"CSwitchButton", true, true, &CreateUntitled<CSwitchButton>},
+    {L"CIconButton", true, true, &Create<CIconButton>},
+    {L"CTimerButton", true, true, &Create<CTimerButton>},
+    {L"CHelpButton", true, true, &Create<CHelpButton>},
+    {L"MEdit", true, true, &Create<MEdit>},
+    {L"MRichEdit", true, true, &Create<MRichEdit>},
+    {L"MEditEx", true, true, &Create<MEditEx>},
+    {L"MComboBox", true, true, &CreateUntitled<MComboBox>},
     {L"MTabCtrl", true, true, nullptr},
     {L"MTabLayout", true, true, nullptr},
     {L"MListBox", true, true, nullptr},
-    {L"MPalette", true, true, CreateMPalette},
-    {L"CColorPalette", true, true, CreateCColorPalette},
-    {L"CColorSelect", true, true, CreateCColorSelect},
+    {L"MPalette", true, true, &CreateUntitledWithoutEnabled<MPalette>},
+    {L"CColorPalette", true, true, &CreateUntitledWithoutEnabled<CColorPalette>},
+    {L"CColorSelect", true, true, &CreateUntitledWithoutEnabled<CColorSelect>},
     {L"KeyboardCtrl", true, true, nullptr},
-    {L"CirclePalette", true, true, CreateCirclePalette},
+    {L"CirclePalette", true, true, &CreateUntitledWithoutEnabled<CirclePalette>},
     {L"CDeviceCtrl", true, true, nullptr},
-    {L"MenuItem", true, true, &CreateMenuItem},
-    {L"CComboBoxList", true, false, CreateCComboBoxList},
+    {L"MenuItem", true, true, &CreateWithoutEnabled<MenuItem>},
+    {L"CComboBoxList", true, false, &CreateUntitledWithoutEnabled<CComboBoxList>},
     {L"BatteryCtrl", true, false, nullptr},
     {L"KeyFuncControl", false, true, nullptr},
     {L"DListBox", false, true, nullptr},

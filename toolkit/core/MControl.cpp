@@ -145,6 +145,9 @@ MControl* MControl::FindChildAt(POINT raw, POINT mapped) {
     return found;
 }
 
+// Children are routed as the window routes its own controls: a disabled child takes no part,
+// so the pointer and presses reach what lies beneath it; one disabled during its press keeps
+// the moves until the release, which lands outside it so that it is no click.
 BOOL MControl::OnMouseMove(UINT flags, POINT point) {
     if (!m_visible || !m_response) {
         return FALSE;
@@ -153,8 +156,8 @@ BOOL MControl::OnMouseMove(UINT flags, POINT point) {
     OnMousePointChange(mapped);
     if (m_hot) {
         POINT hotPoint = ChildPoint(m_hot, point, mapped);
-        if (m_pressedInside ||
-            (m_hot->PtInRect(hotPoint) && m_hot->OnCheckMouseResponse(flags, hotPoint))) {
+        if (m_pressedInside || (m_hot->IsEnabled() && m_hot->PtInRect(hotPoint) &&
+                                m_hot->OnCheckMouseResponse(flags, hotPoint))) {
             return m_hot->OnMouseMove(flags, hotPoint);
         }
     }
@@ -172,6 +175,9 @@ BOOL MControl::OnMouseMove(UINT flags, POINT point) {
     if (!m_pressedInside) {
         std::lock_guard guard(m_controlLock);
         for (MControl* child : m_controls) {
+            if (!child->IsEnabled()) {
+                continue;
+            }
             POINT childPoint = ChildPoint(child, point, mapped);
             if (child->OnMouseMove(flags, childPoint) && child->PtInRect(childPoint)) {
                 m_hot = child;
@@ -208,7 +214,7 @@ BOOL MControl::RouteButtonUp(UINT flags, POINT point, bool left) {
     OnMousePointChange(mapped);
     m_pressedInside = FALSE;
     if (m_hot) {
-        POINT childPoint = ChildPoint(m_hot, point, mapped);
+        const POINT childPoint = m_hot->IsEnabled() ? ChildPoint(m_hot, point, mapped) : kNowhere;
         return left ? m_hot->OnLButtonUp(flags, childPoint) : m_hot->OnRButtonUp(flags, childPoint);
     }
     return left ? OnControlLButtonUp(flags, point) : OnControlRButtonUp(flags, point);
@@ -221,7 +227,7 @@ BOOL MControl::RouteDoubleClick(UINT flags, POINT point, bool left) {
     POINT mapped = point;
     OnMousePointChange(mapped);
     m_pressedInside = FALSE;
-    if (m_hot) {
+    if (m_hot && m_hot->IsEnabled()) {
         POINT childPoint = ChildPoint(m_hot, point, mapped);
         BOOL consumed = left ? m_hot->OnLButtonDblClk(flags, childPoint)
                              : m_hot->OnRButtonDblClk(flags, childPoint);

@@ -19,6 +19,10 @@ ORVIXUI_API extern const wchar_t* const kCursorSizeNS;
 ORVIXUI_API extern const wchar_t* const kCursorHand;
 ORVIXUI_API extern const wchar_t* const kCursorHelp;
 
+// Where a pointer event goes that must land outside every control: a release that is no
+// click, the pointer leaving.
+inline constexpr POINT kNowhere = {-1, -1};
+
 // A relative position: type 0 absolute, 1 centred, 2 percent; fromEnd measures from the end.
 struct ORVIXUI_API FS_POSITION_ITEM {
     int type = 0;

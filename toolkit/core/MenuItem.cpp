@@ -145,7 +145,7 @@ BOOL MenuItem::OnControlMouseMove(UINT, POINT point) {
 }
 
 BOOL MenuItem::OnControlLButtonDown(UINT, POINT point) {
-    if (!m_enabled || m_separator) {
+    if (m_separator) {
         return FALSE;
     }
     m_pressed = true;

@@ -16,7 +16,6 @@ namespace OrvixUI {
 namespace {
 
 constexpr int kWheelNotch = WHEEL_DELTA;
-const POINT kNowhere = {-1, -1};
 
 POINT PointOf(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
