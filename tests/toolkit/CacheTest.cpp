@@ -1,3 +1,4 @@
+#include "PngFile.h"
 #include "ToolkitFixture.h"
 
 #include "toolkit/core/ImageCache.h"
@@ -12,28 +13,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool PngEncoder(CLSID* clsid) {
-    UINT count = 0, size = 0;
-    Gdiplus::GetImageEncodersSize(&count, &size);
-    std::vector<BYTE> buffer(size);
-    auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    Gdiplus::GetImageEncoders(count, size, encoders);
-    for (UINT i = 0; i < count; ++i) {
-        if (std::wstring(encoders[i].MimeType) == L"image/png") {
-            *clsid = encoders[i].Clsid;
-            return true;
-        }
-    }
-    return false;
-}
-
 // Writes a width x 10 PNG to path.
 void WritePng(const fs::path& path, int width) {
     fs::create_directories(path.parent_path());
     Gdiplus::Bitmap image(width, 10, PixelFormat32bppARGB);
-    CLSID png;
-    ASSERT_TRUE(PngEncoder(&png));
-    ASSERT_EQ(image.Save(path.wstring().c_str(), &png, nullptr), Gdiplus::Ok);
+    ASSERT_TRUE(SavePng(image, path.wstring()));
 }
 
 class Caches : public ::testing::Test {
@@ -93,9 +77,7 @@ TEST(LayeredPaint, GdiPixelsBecomeOpaqueAndUntouchedOnesStayTransparent) {
             Gdiplus::Graphics graphics(&image);
             graphics.Clear(Gdiplus::Color(0, 0, 0, 0));
         }
-        CLSID png;
-        ASSERT_TRUE(PngEncoder(&png));
-        ASSERT_EQ(image.Save(back.wstring().c_str(), &png, nullptr), Gdiplus::Ok);
+        ASSERT_TRUE(SavePng(image, back.wstring()));
     }
     HostWindow host;
     ASSERT_TRUE(host.manager().LoadBKImage(L"layered_back.png"));

@@ -1,5 +1,7 @@
 #include "tests/toolkit/gallery/GalleryDialog.h"
 
+#include "tests/toolkit/PngFile.h"
+#include "tests/toolkit/gallery/GalleryButton.h"
 #include "toolkit/core/MRender.h"
 
 #include <algorithm>
@@ -81,52 +83,39 @@ public:
 };
 
 // The window's close button: the four-state strip img_sys_close.png.
-class CloseButton : public OrvixUI::MControlFont {
+class CloseButton : public GalleryButton {
 public:
     CloseButton(OrvixUI::MDialog* dialog, const RECT& rect)
-        : MControlFont(dialog, GalleryDialog::kCloseButton, rect, TRUE, TRUE, TRUE),
-          m_dialog(dialog) {}
+        : GalleryButton(dialog, GalleryDialog::kCloseButton, rect), m_dialog(dialog) {}
     void InitControl(OrvixUI::PaintManager*) override { SetImage(L"img_sys_close.png", 4); }
     void DrawControl(HDC dc, const RECT&) override {
         DrawCachedStates(dc, 4, m_pressed ? 2 : m_hovered ? 1 : 0);
     }
 
 protected:
-    BOOL OnControlMouseMove(UINT, POINT point) override {
-        const bool inside = ::PtInRect(&m_rect, point) != FALSE;
-        if (inside != m_hovered) {
-            m_hovered = inside;
-            UpdateControl(FALSE, FALSE);
-        }
-        return inside;
-    }
+    void OnClick() override { m_dialog->DoClose(); }
     BOOL OnControlLButtonDown(UINT, POINT) override {
         m_pressed = true;
         UpdateControl(FALSE, FALSE);
         return TRUE;
     }
-    BOOL OnControlLButtonUp(UINT, POINT point) override {
+    BOOL OnControlLButtonUp(UINT flags, POINT point) override {
         m_pressed = false;
         UpdateControl(FALSE, FALSE);
-        if (::PtInRect(&m_rect, point)) {
-            m_dialog->DoClose();
-        }
-        return TRUE;
+        return GalleryButton::OnControlLButtonUp(flags, point);
     }
 
 private:
     OrvixUI::MDialog* m_dialog;
-    bool m_hovered = false;
     bool m_pressed = false;
 };
 
 // A page's tab in the header: the titles of its sections; the shown page's tab is lit.
-class PageTab : public OrvixUI::MControlFont {
+class PageTab : public GalleryButton {
 public:
     PageTab(OrvixUI::MDialog* dialog, int page, const RECT& rect, const std::wstring& title,
             bool selected)
-        : MControlFont(dialog, GalleryDialog::kFirstTab + static_cast<UINT>(page), rect, TRUE, TRUE,
-                       TRUE),
+        : GalleryButton(dialog, GalleryDialog::kFirstTab + static_cast<UINT>(page), rect),
           m_dialog(dialog), m_page(page), m_selected(selected) {
         m_title = title;
         m_hAlign = 1;
@@ -143,46 +132,16 @@ public:
     }
 
 protected:
-    BOOL OnControlMouseMove(UINT, POINT point) override {
-        const bool inside = ::PtInRect(&m_rect, point) != FALSE;
-        if (inside != m_hovered) {
-            m_hovered = inside;
-            UpdateControl(FALSE, FALSE);
-        }
-        return inside;
-    }
-    BOOL OnControlLButtonUp(UINT, POINT point) override {
-        // Posted: the page change destroys this tab.
-        if (::PtInRect(&m_rect, point)) {
-            m_dialog->PostMessageW(GalleryDialog::kShowPageMessage, static_cast<WPARAM>(m_page), 0);
-        }
-        return TRUE;
+    // Posted: the page change destroys this tab.
+    void OnClick() override {
+        m_dialog->PostMessageW(GalleryDialog::kShowPageMessage, static_cast<WPARAM>(m_page), 0);
     }
 
 private:
     OrvixUI::MDialog* m_dialog;
     int m_page;
     bool m_selected;
-    bool m_hovered = false;
 };
-
-bool PngEncoder(CLSID* clsid) {
-    UINT count = 0, size = 0;
-    Gdiplus::GetImageEncodersSize(&count, &size);
-    if (size == 0) {
-        return false;
-    }
-    std::vector<BYTE> buffer(size);
-    auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    Gdiplus::GetImageEncoders(count, size, encoders);
-    for (UINT i = 0; i < count; ++i) {
-        if (std::wstring(encoders[i].MimeType) == L"image/png") {
-            *clsid = encoders[i].Clsid;
-            return true;
-        }
-    }
-    return false;
-}
 
 } // namespace
 
@@ -320,8 +279,7 @@ bool GalleryDialog::SaveShot(const std::wstring& path, bool allPages) {
     // The buffer is bottom-up: start at its last row and step backwards.
     auto* last = static_cast<BYTE*>(bits) + static_cast<size_t>(height - 1) * width * 4;
     Gdiplus::Bitmap image(width, height, -width * 4, PixelFormat32bppRGB, last);
-    CLSID png;
-    const bool saved = PngEncoder(&png) && image.Save(path.c_str(), &png, nullptr) == Gdiplus::Ok;
+    const bool saved = toolkit_test::SavePng(image, path);
     SelectObject(pageDc, oldPage);
     DeleteObject(page);
     DeleteDC(pageDc);

@@ -1,5 +1,6 @@
 #include "tests/toolkit/gallery/WindowsSection.h"
 
+#include "tests/toolkit/gallery/GalleryButton.h"
 #include "toolkit/core/MAirBladder.h"
 #include "toolkit/core/MRender.h"
 #include "toolkit/core/MenuItem.h"
@@ -27,12 +28,12 @@ private:
 };
 
 // A framed text button that runs an action when clicked.
-class Launcher : public OrvixUI::MControlFont {
+class Launcher : public GalleryButton {
 public:
     using Action = void (*)(Launcher& self);
     Launcher(OrvixUI::MObject* parent, UINT id, const RECT& rect, const wchar_t* title,
              Action action)
-        : MControlFont(parent, id, rect, TRUE, TRUE, TRUE), m_action(action) {
+        : GalleryButton(parent, id, rect), m_action(action) {
         m_title = title;
         m_hAlign = 1;
     }
@@ -44,24 +45,10 @@ public:
     }
 
 protected:
-    BOOL OnControlMouseMove(UINT, POINT point) override {
-        const bool inside = ::PtInRect(&m_rect, point) != FALSE;
-        if (inside != m_hovered) {
-            m_hovered = inside;
-            UpdateControl(FALSE, FALSE);
-        }
-        return inside;
-    }
-    BOOL OnControlLButtonUp(UINT, POINT point) override {
-        if (::PtInRect(&m_rect, point)) {
-            m_action(*this);
-        }
-        return TRUE;
-    }
+    void OnClick() override { m_action(*this); }
 
 private:
     Action m_action;
-    bool m_hovered = false;
 };
 
 void OpenMenu(Launcher& self) {
