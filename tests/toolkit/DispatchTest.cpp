@@ -10,14 +10,6 @@ namespace {
 
 using OrvixUI::PaintManager;
 
-struct Step {
-    const char* what;
-    UINT message;
-    WPARAM wParam;
-    int x, y;
-    std::vector<Note> expected;
-};
-
 // A (id 10) and B (id 20) overlap in x 60..110, y 30..60; B comes later in the list.
 class Dispatch : public ::testing::Test {
 protected:
@@ -25,18 +17,7 @@ protected:
         a = host.AddProbe(10, RECT{10, 10, 110, 60});
         b = host.AddProbe(20, RECT{60, 30, 160, 80});
     }
-    void Run(const std::vector<Step>& steps) {
-        for (const Step& step : steps) {
-            LPARAM lParam = At(step.x, step.y);
-            if (step.message == WM_MOUSEWHEEL) {
-                POINT screen = {step.x, step.y};
-                ClientToScreen(host.hwnd(), &screen);
-                lParam = At(screen.x, screen.y);
-            }
-            host.Send(step.message, step.wParam, lParam);
-            EXPECT_EQ(host.recorder().Take(), step.expected) << step.what;
-        }
-    }
+    void Run(const std::vector<Step>& steps) { RunSteps(host, steps); }
     HostWindow host;
     Probe* a = nullptr;
     Probe* b = nullptr;

@@ -9,21 +9,6 @@ namespace {
 
 using OrvixUI::PaintManager;
 
-struct Step {
-    const char* what;
-    UINT message;
-    WPARAM wParam;
-    int x, y;
-    std::vector<Note> expected;
-};
-
-void RunSteps(HostWindow& host, const std::vector<Step>& steps) {
-    for (const Step& step : steps) {
-        host.Send(step.message, step.wParam, At(step.x, step.y));
-        EXPECT_EQ(host.recorder().Take(), step.expected) << step.what;
-    }
-}
-
 void SetModifiers(bool ctrl) {
     BYTE keys[256] = {};
     GetKeyboardState(keys);

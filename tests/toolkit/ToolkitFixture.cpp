@@ -127,6 +127,17 @@ LRESULT HostWindow::Send(UINT message, WPARAM wParam, LPARAM lParam) {
     return SendMessageW(m_hwnd, message, wParam, lParam);
 }
 
+void RunSteps(HostWindow& host, const std::vector<Step>& steps) {
+    for (const Step& step : steps) {
+        POINT point = {step.x, step.y};
+        if (step.message == WM_MOUSEWHEEL) {
+            ClientToScreen(host.hwnd(), &point);
+        }
+        host.Send(step.message, step.wParam, At(point.x, point.y));
+        EXPECT_EQ(host.recorder().Take(), step.expected) << step.what;
+    }
+}
+
 PixelBuffer::PixelBuffer(int width, int height) : m_width(width), m_height(height) {
     m_dc = CreateCompatibleDC(nullptr);
     m_bitmap = OrvixUI::MRender::CreateARGB32Bitmap(m_dc, width, height, &m_bits);

@@ -104,4 +104,16 @@ DWORD RgbOf(COLORREF color);
 bool Near(DWORD a, DWORD b, int tolerance);
 LPARAM At(int x, int y);
 
+// One message sent to a host window and the notes it must produce; x and y are client
+// coordinates (turned into screen ones for the wheel, whose messages carry those).
+struct Step {
+    const char* what;
+    UINT message;
+    WPARAM wParam;
+    int x, y;
+    std::vector<Note> expected;
+};
+
+void RunSteps(HostWindow& host, const std::vector<Step>& steps);
+
 } // namespace toolkit_test

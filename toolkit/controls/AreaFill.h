@@ -15,6 +15,18 @@ struct AreaFill {
     BOOL frame = FALSE;
     // ARGB.
     DWORD frameColor = 0xFF050505;
+
+    void SetTransparent(int fromPercent, int toPercent, COLORREF fillColor) {
+        from = fromPercent;
+        to = toPercent;
+        color = fillColor;
+    }
+    void SetFrame(BOOL on, DWORD argb) {
+        frame = on ? TRUE : FALSE;
+        frameColor = argb;
+    }
+    // Anything but 0 (horizontal) is vertical.
+    void SetDirection(int value) { direction = value == 0 ? 0 : 1; }
 };
 
 // Draws the fill over what dc already holds in rect; with a frame, a 1-pixel border in the

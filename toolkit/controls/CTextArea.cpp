@@ -19,20 +19,17 @@ void CTextArea::DrawStateSlice(HDC dc, const RECT& slice, int) {
 }
 
 void CTextArea::SetTransparent(int from, int to, COLORREF color) {
-    m_fill.from = from;
-    m_fill.to = to;
-    m_fill.color = color;
+    m_fill.SetTransparent(from, to, color);
     UpdateControl(TRUE, FALSE);
 }
 
 void CTextArea::SetFrame(BOOL on, DWORD color, int) {
-    m_fill.frame = on ? TRUE : FALSE;
-    m_fill.frameColor = color;
+    m_fill.SetFrame(on, color);
     UpdateControl(TRUE, FALSE);
 }
 
 void CTextArea::SetDirection(int direction) {
-    m_fill.direction = direction == 0 ? 0 : 1;
+    m_fill.SetDirection(direction);
     UpdateControl(TRUE, FALSE);
 }
 
