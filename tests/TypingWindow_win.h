@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/XdotoolInput.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -10,9 +12,9 @@
 #include <utility>
 #include <vector>
 
-// A focused top-level window holding an edit control, for typing into on the X display. Its
-// message pump wakes as soon as input arrives, logs every key message in `keys` and shows it to
-// `onKeyMessage` before dispatching it.
+// A focused top-level window holding an edit control, for typing into on the X display with
+// xdotool; it waits for the typing to end before it closes. Its message pump wakes as soon as input
+// arrives, logs every key message in `keys` and shows it to `onKeyMessage` before dispatching it.
 class TypingWindow {
 public:
     explicit TypingWindow(const wchar_t* title) {
@@ -31,7 +33,10 @@ public:
         SetFocus(m_edit);
         Pump(std::chrono::milliseconds(200));
     }
-    ~TypingWindow() { DestroyWindow(m_window); }
+    ~TypingWindow() {
+        PumpUntil(XdotoolRunsFinished);
+        DestroyWindow(m_window);
+    }
     TypingWindow(const TypingWindow&) = delete;
     TypingWindow& operator=(const TypingWindow&) = delete;
 

@@ -72,6 +72,20 @@ protected:
         ASSERT_NE(edit, nullptr);
         edit->SetImage(L"img_edit.png", 4);
     }
+    // Typing still under way must reach this window, not the next test's. Key messages only: a
+    // click on the window's background posts a caption drag, which Wine would start on
+    // dispatch and hold until a real button release.
+    void TearDown() override {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (!XdotoolRunsFinished() && std::chrono::steady_clock::now() < end) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_KEY);
+        }
+    }
 
     // Press and release at a point of the window, as the mouse would.
     void Click(int x, int y) {
