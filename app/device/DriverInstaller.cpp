@@ -45,3 +45,34 @@ InputChannelChoice ChooseVirtualDevice(IQuillpadChannel& kernel, IQuillpadChanne
     }
     return InputChannelChoice::Unavailable;
 }
+
+InputChannelSet ChooseInputChannels(IQuillpadChannel& kernelPad, IQuillpadChannel& driverlessPad,
+                                    HidUsbFilter::IFilterChannel& kernelFilter,
+                                    HidUsbFilter::IFilterChannel& driverlessFilter,
+                                    const std::wstring& driverFolder, IDriverTool& tool) {
+    InputChannelSet set{ChooseVirtualDevice(kernelPad, driverlessPad, driverFolder, tool),
+                        &driverlessPad, &driverlessFilter};
+    if (set.choice == InputChannelChoice::KernelDriver) {
+        set.pad = &kernelPad;
+    }
+    if (kernelFilter.Open()) {
+        set.filter = &kernelFilter;
+        return set;
+    }
+    if (!driverlessFilter.Open()) {
+        if (set.choice == InputChannelChoice::Driverless) {
+            // Without a filter no key can be watched: the user-mode pair is not usable either.
+            set.choice = InputChannelChoice::Unavailable;
+        }
+        return set;
+    }
+    // The user-mode filter's hook lets only injected keys pass, and the kernel keyboard's keys
+    // are not marked injected: it would catch every mapped key the kernel keyboard types as a
+    // key press of its own, so that a key mapped to a watched key (two keys swapped, a key
+    // mapped to itself) types nothing.
+    if (set.choice == InputChannelChoice::KernelDriver && driverlessPad.Find()) {
+        set.choice = InputChannelChoice::Driverless;
+        set.pad = &driverlessPad;
+    }
+    return set;
+}

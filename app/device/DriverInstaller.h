@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/device/FilterChannel.h"
 #include "app/device/QuillpadChannel.h"
 
 #include <string>
@@ -37,3 +38,17 @@ enum class InputChannelChoice { KernelDriver, Driverless, Unavailable };
 // stand-in when it works; Unavailable when neither can be had.
 InputChannelChoice ChooseVirtualDevice(IQuillpadChannel& kernel, IQuillpadChannel& driverless,
                                        const std::wstring& driverFolder, IDriverTool& tool);
+
+struct InputChannelSet {
+    InputChannelChoice choice = InputChannelChoice::Unavailable;
+    IQuillpadChannel* pad = nullptr;
+    HidUsbFilter::IFilterChannel* filter = nullptr;
+};
+
+// The virtual keyboard as ChooseVirtualDevice finds it, with the filter driver's control device
+// when it opens, else the user-mode filter. The user-mode filter only goes with the user-mode
+// keyboard. Unavailable when the user-mode keyboard is chosen and no filter opens.
+InputChannelSet ChooseInputChannels(IQuillpadChannel& kernelPad, IQuillpadChannel& driverlessPad,
+                                    HidUsbFilter::IFilterChannel& kernelFilter,
+                                    HidUsbFilter::IFilterChannel& driverlessFilter,
+                                    const std::wstring& driverFolder, IDriverTool& tool);

@@ -123,7 +123,10 @@ bool DriverlessFilter::OnHookKey(int virtualKey, std::uint32_t scanCode, std::ui
     if (flags & HookFlagInjected) {
         return false;
     }
-    const int usage = UsageOfVirtualKey(HookVirtualKey(virtualKey, scanCode, flags, down));
+    // Alt's state may change between a key's press and its release; with it in the flags a
+    // numeric-pad key could be pressed as one key and released as another.
+    const int usage =
+        UsageOfVirtualKey(HookVirtualKey(virtualKey, scanCode, flags & ~HookFlagAltDown, down));
     if (usage <= 0 || usage > 0xFFFF) {
         return false;
     }

@@ -9,6 +9,7 @@
 // Low-level hook flags as the system reports them.
 constexpr std::uint32_t HookFlagExtended = 0x01;
 constexpr std::uint32_t HookFlagInjected = 0x10;
+constexpr std::uint32_t HookFlagAltDown = 0x20;
 constexpr std::uint32_t HookFlagUp = 0x80;
 
 // The virtual-key code of a hook event: a numeric-pad key the system reports as a navigation key

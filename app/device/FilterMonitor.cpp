@@ -38,6 +38,9 @@ void FilterMonitor::Stop() {
     m_running = false;
     m_device.Cancel();
     m_thread.join();
+    // The cancel was meant for the thread's read only; the table controls that follow a stop
+    // may have to wait for the filter too.
+    m_device.Rearm();
 }
 
 bool FilterMonitor::ApplyKeyTable(const std::vector<std::uint16_t>& keyCodes) {

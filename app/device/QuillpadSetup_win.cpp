@@ -36,19 +36,12 @@ InputChannelChoice SetUpInputChannels() {
     std::call_once(s_setUp, [] {
         InputChannels& channels = Channels();
         WindowsDriverTool tool;
-        const std::wstring folder = DriverFolder(GetProgramFolder(), IsWow64Program());
-        channels.choice =
-            ChooseVirtualDevice(channels.driverPad, channels.driverlessPad, folder, tool);
-        if (channels.choice == InputChannelChoice::KernelDriver) {
-            channels.pad = &channels.driverPad;
-        }
-        if (channels.driverFilter.Open()) {
-            channels.filter = &channels.driverFilter;
-        } else if (!channels.driverlessFilter.Open() &&
-                   channels.choice == InputChannelChoice::Driverless) {
-            // Without a filter no key can be watched: the user-mode pair is not usable either.
-            channels.choice = InputChannelChoice::Unavailable;
-        }
+        const InputChannelSet set = ChooseInputChannels(
+            channels.driverPad, channels.driverlessPad, channels.driverFilter,
+            channels.driverlessFilter, DriverFolder(GetProgramFolder(), IsWow64Program()), tool);
+        channels.choice = set.choice;
+        channels.pad = set.pad;
+        channels.filter = set.filter;
         channels.quillpad = new Quillpad(*channels.pad);
     });
     return Channels().choice;

@@ -26,13 +26,7 @@ bool HeldOutputs::Release(int holder, const DeviceOutput& output) {
     if (m_consumer != output.code) {
         return true;
     }
-    // Another media function still held shows again; otherwise the report is released.
-    for (const auto& [held, holders] : m_holders) {
-        if (held.kind == DeviceOutput::Kind::Consumer) {
-            return SendConsumer(static_cast<std::uint16_t>(held.code));
-        }
-    }
-    return SendConsumer(0);
+    return ShowHeldConsumer();
 }
 
 bool HeldOutputs::ReleaseHolder(int holder) {
@@ -43,8 +37,23 @@ bool HeldOutputs::ReleaseHolder(int holder) {
         }
     }
     bool sent = true;
+    bool consumerLetGo = false;
     for (const DeviceOutput& output : outputs) {
-        sent = Release(holder, output) && sent;
+        if (output.kind != DeviceOutput::Kind::Consumer) {
+            sent = Release(holder, output) && sent;
+            continue;
+        }
+        // The holder lets go of all its media functions before the report changes: one of them
+        // shown again in between would be one more press of it.
+        const auto entry = m_holders.find(output);
+        entry->second.erase(holder);
+        if (entry->second.empty()) {
+            m_holders.erase(entry);
+        }
+        consumerLetGo = true;
+    }
+    if (consumerLetGo && !IsHeld({DeviceOutput::Kind::Consumer, m_consumer})) {
+        sent = ShowHeldConsumer() && sent;
     }
     return sent;
 }
@@ -70,6 +79,16 @@ bool HeldOutputs::Send(const DeviceOutput& output, bool pressed) {
         return SendConsumer(pressed ? static_cast<std::uint16_t>(output.code) : 0);
     }
     return false;
+}
+
+bool HeldOutputs::ShowHeldConsumer() {
+    // Another media function still held shows again; otherwise the report is released.
+    for (const auto& [held, holders] : m_holders) {
+        if (held.kind == DeviceOutput::Kind::Consumer) {
+            return SendConsumer(static_cast<std::uint16_t>(held.code));
+        }
+    }
+    return SendConsumer(0);
 }
 
 bool HeldOutputs::SendConsumer(std::uint16_t usage) {

@@ -29,6 +29,7 @@ public:
 
 private:
     bool Send(const DeviceOutput& output, bool pressed);
+    bool ShowHeldConsumer();
     bool SendConsumer(std::uint16_t usage);
 
     Quillpad& m_pad;

@@ -84,7 +84,8 @@ void MacroRecorder::OnRawKey(std::uint32_t message, int virtualKey) {
     const NamedKey key = NameKey(virtualKey, KeyNameSet::KeyCapture, m_names);
     if (m_mode == RecorderMode::Recording) {
         RecordStep(key, IsDown(message));
-    } else if (m_mode == RecorderMode::KeyCapture) {
+    } else if (m_mode == RecorderMode::KeyCapture && !key.name.empty()) {
+        // A key the layout has no name for would blank the field and be captured unseen.
         m_sink.ShowCapturedKey(key.name);
         m_capturedCode = key.code;
     }

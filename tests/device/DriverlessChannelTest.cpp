@@ -229,4 +229,64 @@ TEST(DriverInstaller, UnavailableWhenNeitherWorks) {
     EXPECT_EQ(tool.runs.size(), 2u);
 }
 
+class FakeFilter : public HidUsbFilter::IFilterChannel {
+public:
+    explicit FakeFilter(bool opens) : m_opens(opens) {}
+    bool Open() override { return m_opens; }
+    bool Control(std::uint32_t, const void*, std::size_t, void*, std::size_t) override {
+        return false;
+    }
+    void Cancel() override {}
+    void Rearm() override {}
+    void Close() override {}
+
+private:
+    bool m_opens;
+};
+
+struct ChannelCase {
+    const char* name;
+    bool kernelPad;
+    bool kernelFilter;
+    bool driverlessFilter;
+    InputChannelChoice choice;
+    bool usesKernelPad;
+    bool usesKernelFilter;
+};
+
+class InputChannels : public testing::TestWithParam<ChannelCase> {};
+
+TEST_P(InputChannels, PairTheKeyboardWithAFilter) {
+    const ChannelCase& c = GetParam();
+    FakeTool tool;
+    FakeDevice kernelPad([&] { return c.kernelPad; });
+    FakeDevice driverlessPad([] { return true; });
+    FakeFilter kernelFilter(c.kernelFilter);
+    FakeFilter driverlessFilter(c.driverlessFilter);
+    const InputChannelSet set =
+        ChooseInputChannels(kernelPad, driverlessPad, kernelFilter, driverlessFilter, L"D", tool);
+    EXPECT_EQ(set.choice, c.choice);
+    EXPECT_EQ(set.pad,
+              c.usesKernelPad ? static_cast<IQuillpadChannel*>(&kernelPad) : &driverlessPad);
+    EXPECT_EQ(set.filter, c.usesKernelFilter ? &kernelFilter : &driverlessFilter);
+}
+
+// The user-mode filter's hook takes the kernel keyboard's keys for typed ones: the kernel
+// keyboard never goes with it.
+INSTANTIATE_TEST_SUITE_P(
+    Table, InputChannels,
+    testing::Values(ChannelCase{"BothDrivers", true, true, true, InputChannelChoice::KernelDriver,
+                                true, true},
+                    ChannelCase{"KernelKeyboardOnly", true, false, true,
+                                InputChannelChoice::Driverless, false, false},
+                    ChannelCase{"KernelKeyboardNoFilter", true, false, false,
+                                InputChannelChoice::KernelDriver, true, false},
+                    ChannelCase{"KernelFilterOnly", false, true, true,
+                                InputChannelChoice::Driverless, false, true},
+                    ChannelCase{"UserModePair", false, false, true, InputChannelChoice::Driverless,
+                                false, false},
+                    ChannelCase{"NoFilter", false, false, false, InputChannelChoice::Unavailable,
+                                false, false}),
+    [](const testing::TestParamInfo<ChannelCase>& info) { return info.param.name; });
+
 } // namespace

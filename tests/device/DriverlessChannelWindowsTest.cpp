@@ -1,4 +1,5 @@
 #include "app/device/DriverlessFilter.h"
+#include "app/device/DriverlessKeyCodes.h"
 #include "app/device/DriverlessQuillpad.h"
 #include "app/device/FilterMonitor.h"
 #include "app/device/Quillpad.h"
@@ -115,6 +116,25 @@ TEST(DriverlessFilter, InjectedInputPassesUntouched) {
     filter.Cancel();
     std::array<std::uint8_t, 4> event{};
     EXPECT_FALSE(filter.Control(FilterReadKeyEvent, nullptr, 0, event.data(), event.size()));
+}
+
+// Alt's context bit comes and goes with Alt, not with the key: a numeric-pad key pressed with
+// Alt held and released after Alt must end as the key it began as, or its output stays held.
+TEST(DriverlessFilter, AltContextDoesNotChangeTheKey) {
+    HidUsbFilter::DriverlessFilter filter; // no hook: its events are handed in directly
+    const FilterKeyTable table = BuildFilterKeyTable(std::vector<std::uint16_t>{74, 95});
+    ASSERT_TRUE(filter.Control(FilterSetKeyTable, table.data(), table.size(), nullptr, 0));
+    constexpr std::uint32_t AltDown = 0x20;
+    constexpr std::uint32_t NumericPadSeven = 71; // reported as Home while NumLock is off
+    EXPECT_TRUE(filter.OnHookKey(VK_HOME, NumericPadSeven, AltDown, true));
+    EXPECT_TRUE(filter.OnHookKey(VK_HOME, NumericPadSeven, HookFlagUp, false));
+    filter.Cancel(); // reads hand out what is queued, then end at once
+    std::vector<FilterKeyEvent> events;
+    std::array<std::uint8_t, 4> bytes{};
+    while (filter.Control(FilterReadKeyEvent, nullptr, 0, bytes.data(), bytes.size())) {
+        events.push_back(*DecodeFilterKeyEvent(bytes));
+    }
+    EXPECT_EQ(events, (std::vector<FilterKeyEvent>{{95, 0, true}, {95, 0, false}}));
 }
 
 } // namespace

@@ -128,4 +128,25 @@ TEST(FilterMonitor, ShutdownStopsAndClearsTheTable) {
               (std::pair<std::uint32_t, std::size_t>{FilterSetKeyTable, 256}));
 }
 
+// A filter that completes its table controls later has them waited for like a read; stopping
+// the monitor thread must not cancel the table changes that follow it, or a changed mapping
+// would never be watched and the exit would leave the user's keys swallowed.
+TEST(FilterMonitor, TableControlsThatWaitStillReachTheFilter) {
+    QueueFilter filter;
+    filter.controlsWait = true;
+    Listener listener;
+    FilterMonitor monitor(filter);
+    monitor.AddProxy(&listener, Listener::OnKey, 0);
+    EXPECT_TRUE(monitor.ApplyKeyTable({4}));
+    filter.WaitForReads(1);
+    filter.controls.clear();
+    EXPECT_TRUE(monitor.ApplyKeyTable({5, 6}));
+    EXPECT_EQ(filter.table, (std::vector<std::uint16_t>{5, 6}));
+    EXPECT_EQ(filter.controls.size(), 4u);
+    filter.WaitForReads(2);
+    monitor.Shutdown();
+    EXPECT_TRUE(filter.table.empty());
+    EXPECT_EQ(filter.controls.size(), 5u);
+}
+
 } // namespace

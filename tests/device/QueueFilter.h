@@ -21,6 +21,9 @@ public:
                  std::size_t outputSize) override {
         std::unique_lock lock(m_mutex);
         if (code != FilterReadKeyEvent) {
+            if (controlsWait && m_cancelled) {
+                return false; // its wait ended at once, as a cancelled wait does
+            }
             controls.push_back({code, inputSize});
             if (code == FilterSetKeyTable) {
                 table =
@@ -72,6 +75,8 @@ public:
         m_changed.wait(lock, [&] { return reads >= count; });
     }
 
+    // The filter completes its other controls later rather than at once, so they wait too.
+    bool controlsWait = false;
     std::vector<std::pair<std::uint32_t, std::size_t>> controls; // all but the reads
     std::vector<std::uint16_t> table; // watched codes of the last table sent (empty: cleared)
     int reads = 0;

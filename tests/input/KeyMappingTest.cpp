@@ -331,6 +331,15 @@ TEST_F(KeyMappingTest, MacroRepeatsWithAFullReleaseAfterEachPass) {
     EXPECT_EQ(pad.Changes(), expected);
 }
 
+// Letting go of two media functions at once must not show the first again in between: that
+// would be one more press of it (play/pause toggling the music back).
+TEST_F(KeyMappingTest, MacroPassEndReleasesHeldMediaKeysWithoutPressingThemAgain) {
+    data.AddMacro(3, 1, {{kPress, 179, 0}, {kPress, 176, 0}}); // play/pause, next track
+    Mapping().PlayMacro(3);
+    EXPECT_EQ(pad.Changes(), (Changes{"consumer 0x00CD down", "consumer 0x00CD up",
+                                      "consumer 0x00B5 down", "consumer 0x00B5 up"}));
+}
+
 struct PlayCountCase {
     int playTimes;
     std::size_t passes;

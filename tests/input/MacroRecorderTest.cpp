@@ -10,7 +10,10 @@ namespace {
 
 class SystemNames : public IKeyNameSource {
 public:
-    std::wstring SystemKeyName(int code) override { return L"key" + std::to_wstring(code); }
+    // Like the layout, which has no name for some codes (255, sent by some Fn keys).
+    std::wstring SystemKeyName(int code) override {
+        return code == 255 ? L"" : L"key" + std::to_wstring(code);
+    }
 };
 
 class ManualClock : public IRecorderClock {
@@ -197,6 +200,16 @@ TEST_F(RecorderTest, KeyCaptureShowsTheNameAndRemembersTheCode) {
     recorder.OnRawKey(MessageKeyDown, 66);
     EXPECT_EQ(sink.captured, L"key173");
     EXPECT_TRUE(sink.records.empty());
+}
+
+// A key without a name can be neither shown nor told apart in the list: the field keeps the last
+// key that has one.
+TEST_F(RecorderTest, KeyCaptureKeepsTheLastKeyThatHasAName) {
+    recorder.StartKeyCapture();
+    recorder.OnRawKey(MessageKeyDown, 65);
+    recorder.OnRawKey(MessageKeyDown, 255);
+    EXPECT_EQ(sink.captured, L"key65");
+    EXPECT_EQ(recorder.CapturedCode(), 65);
 }
 
 TEST_F(RecorderTest, RawInputWhileRecordingRecordsRepeatsToo) {
