@@ -126,8 +126,7 @@ void CSpinButton::CommitText() {
 }
 
 void CSpinButton::StepBy(int delta) {
-    const long long target = static_cast<long long>(m_value) + delta;
-    const int value = static_cast<int>(std::clamp<long long>(target, m_minimum, m_maximum));
+    const int value = SteppedValue(m_value, delta, m_minimum, m_maximum);
     if (value != m_value) {
         m_value = value;
         ShowValue();
@@ -151,7 +150,7 @@ void CSpinButton::SetControlFocus(BOOL focus) {
 
 void CSpinButton::SetControlEnabled(BOOL enabled) {
     MRichEdit::SetControlEnabled(enabled);
-    StopRepeat();
+    m_repeat.Stop(m_manager, this);
     m_upState = m_downState = m_enabled ? 0 : 3;
     ShowValue();
 }
@@ -200,17 +199,9 @@ void CSpinButton::SetArrowStates(int up, int down) {
     }
 }
 
-void CSpinButton::StopRepeat() {
-    m_pressedArrow = 0;
-    m_repeating = false;
-    if (m_manager) {
-        m_manager->KillTimer(this, kRepeatTimer);
-    }
-}
-
 BOOL CSpinButton::OnControlMouseMove(UINT flags, POINT point) {
     const BOOL inside = MRichEdit::OnControlMouseMove(flags, point);
-    if (m_enabled && m_pressedArrow == 0) {
+    if (m_enabled && m_repeat.Arrow() == 0) {
         const RECT up = UpRect(), down = DownRect();
         SetArrowStates(::PtInRect(&up, point) ? 1 : 0, ::PtInRect(&down, point) ? 1 : 0);
     }
@@ -223,22 +214,19 @@ BOOL CSpinButton::OnControlLButtonDown(UINT flags, POINT point) {
     if (!onUp && !::PtInRect(&down, point)) {
         return MRichEdit::OnControlLButtonDown(flags, point);
     }
-    m_pressedArrow = onUp ? 1 : -1;
+    const int arrow = onUp ? 1 : -1;
     SetArrowStates(onUp ? 2 : 0, onUp ? 0 : 2);
     CommitText();
-    StepBy(m_pressedArrow);
-    if (m_manager) {
-        m_repeating = false;
-        m_manager->SetTimer(this, kRepeatTimer, kRepeatDelay);
-    }
+    m_repeat.Start(m_manager, this, arrow);
+    StepBy(arrow);
     return TRUE;
 }
 
 BOOL CSpinButton::OnControlLButtonUp(UINT flags, POINT point) {
-    if (m_pressedArrow == 0) {
+    if (m_repeat.Arrow() == 0) {
         return MRichEdit::OnControlLButtonUp(flags, point);
     }
-    StopRepeat();
+    m_repeat.Stop(m_manager, this);
     const RECT up = UpRect(), down = DownRect();
     SetArrowStates(::PtInRect(&up, point) ? 1 : 0, ::PtInRect(&down, point) ? 1 : 0);
     return TRUE;
@@ -251,17 +239,15 @@ BOOL CSpinButton::OnControlScroll(UINT, UINT direction, POINT) {
 }
 
 BOOL CSpinButton::OnControlTimer() {
-    if (m_pressedArrow == 0 || !m_enabled) {
-        StopRepeat();
+    if (!m_enabled) {
+        m_repeat.Stop(m_manager, this);
         return FALSE;
     }
-    if (!m_repeating && m_manager) {
-        // A stopped timer restarts with the new period.
-        m_manager->KillTimer(this, kRepeatTimer);
-        m_manager->SetTimer(this, kRepeatTimer, kRepeatRate);
-        m_repeating = true;
+    const int step = m_repeat.Tick(m_manager, this);
+    if (step == 0) {
+        return FALSE;
     }
-    StepBy(m_pressedArrow);
+    StepBy(step);
     return TRUE;
 }
 

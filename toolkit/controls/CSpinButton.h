@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/controls/MRichEdit.h"
+#include "toolkit/controls/SpinArrows.h"
 
 namespace OrvixUI {
 
@@ -15,8 +16,6 @@ public:
     static constexpr int kArrowWidth = 18;
     static constexpr int kMaxDigits = 10;
     static constexpr UINT kRepeatTimer = 0x5350;
-    static constexpr UINT kRepeatDelay = 400;
-    static constexpr UINT kRepeatRate = 60;
 
     CSpinButton(MObject* parent, UINT id, const RECT& rect, BOOL visible, BOOL enabled);
 
@@ -58,7 +57,6 @@ private:
     // Moves the value by delta within the range; code 28 when it changed.
     void StepBy(int delta);
     void SetArrowStates(int up, int down);
-    void StopRepeat();
     void DrawArrow(Gdiplus::Graphics& graphics, const RECT& box, bool up, int state);
 
     int m_value = 0;
@@ -66,9 +64,7 @@ private:
     int m_maximum = 100;
     int m_upState = 0;
     int m_downState = 0;
-    // 1 up, -1 down, 0 none.
-    int m_pressedArrow = 0;
-    bool m_repeating = false;
+    SpinRepeat m_repeat{kRepeatTimer};
     bool m_showing = false;
     ImgResInfo* m_upImage = nullptr;
     ImgResInfo* m_downImage = nullptr;

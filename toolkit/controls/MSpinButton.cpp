@@ -94,7 +94,7 @@ void MSpinButton::SetArrowStates(int up, int down) {
 
 void MSpinButton::SetControlEnabled(BOOL enabled) {
     MPanel::SetControlEnabled(enabled);
-    StopRepeat();
+    m_repeat.Stop(m_manager, this);
     m_edit.clear();
     m_upState = m_downState = m_enabled ? 0 : 3;
 }
@@ -112,7 +112,7 @@ void MSpinButton::SetControlFocus(BOOL focus) {
 
 BOOL MSpinButton::OnControlMouseMove(UINT, POINT point) {
     const bool inside = ::PtInRect(&m_rect, point) != FALSE;
-    if (!m_enabled || m_pressedArrow != 0) {
+    if (!m_enabled || m_repeat.Arrow() != 0) {
         return inside;
     }
     const Layout layout = GetLayout();
@@ -125,21 +125,19 @@ BOOL MSpinButton::OnControlLButtonDown(UINT, POINT point) {
         return FALSE;
     }
     const Layout layout = GetLayout();
+    int arrow = 0;
     if (::PtInRect(&layout.up, point)) {
-        m_pressedArrow = 1;
+        arrow = 1;
         SetArrowStates(2, 0);
     } else if (::PtInRect(&layout.down, point)) {
-        m_pressedArrow = -1;
+        arrow = -1;
         SetArrowStates(0, 2);
     } else {
         return TRUE;
     }
     CommitEdit();
-    StepBy(m_pressedArrow);
-    if (m_manager) {
-        m_repeating = false;
-        m_manager->SetTimer(this, kRepeatTimer, kRepeatDelay);
-    }
+    m_repeat.Start(m_manager, this, arrow);
+    StepBy(arrow);
     return TRUE;
 }
 
@@ -147,32 +145,22 @@ BOOL MSpinButton::OnControlLButtonUp(UINT, POINT point) {
     if (!m_enabled) {
         return FALSE;
     }
-    StopRepeat();
+    m_repeat.Stop(m_manager, this);
     const Layout layout = GetLayout();
     SetArrowStates(::PtInRect(&layout.up, point) ? 1 : 0, ::PtInRect(&layout.down, point) ? 1 : 0);
     return TRUE;
 }
 
-void MSpinButton::StopRepeat() {
-    m_pressedArrow = 0;
-    m_repeating = false;
-    if (m_manager) {
-        m_manager->KillTimer(this, kRepeatTimer);
-    }
-}
-
 BOOL MSpinButton::OnControlTimer() {
-    if (m_pressedArrow == 0 || !m_enabled) {
-        StopRepeat();
+    if (!m_enabled) {
+        m_repeat.Stop(m_manager, this);
         return FALSE;
     }
-    if (!m_repeating && m_manager) {
-        // A stopped timer restarts with the new period.
-        m_manager->KillTimer(this, kRepeatTimer);
-        m_manager->SetTimer(this, kRepeatTimer, kRepeatRate);
-        m_repeating = true;
+    const int step = m_repeat.Tick(m_manager, this);
+    if (step == 0) {
+        return FALSE;
     }
-    StepBy(m_pressedArrow);
+    StepBy(step);
     return TRUE;
 }
 
@@ -237,8 +225,7 @@ BOOL MSpinButton::OnControlKeyDown(UINT vk, UINT repeat, UINT modifiers) {
 }
 
 void MSpinButton::StepBy(int delta) {
-    const long long target = static_cast<long long>(m_value) + delta;
-    const int value = static_cast<int>(std::clamp<long long>(target, m_minimum, m_maximum));
+    const int value = SteppedValue(m_value, delta, m_minimum, m_maximum);
     if (value != m_value) {
         m_value = value;
         UpdateControl(FALSE, FALSE);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/controls/SpinArrows.h"
 #include "toolkit/core/MPanel.h"
 
 #include <string>
@@ -15,8 +16,6 @@ public:
     static constexpr int kMaxDigits = 10;
     // Holding an arrow repeats its step: first after the delay, then at the rate.
     static constexpr UINT kRepeatTimer = 1;
-    static constexpr UINT kRepeatDelay = 400;
-    static constexpr UINT kRepeatRate = 60;
 
     MSpinButton(MObject* parent, UINT id, const RECT& rect, BOOL visible, BOOL enabled);
 
@@ -62,7 +61,6 @@ protected:
     // Takes the typed text (clamped into the range); code 28 when the value changed.
     void CommitEdit();
     void SetArrowStates(int up, int down);
-    void StopRepeat();
 
     int m_value = 0;
     int m_minimum = 0;
@@ -71,9 +69,7 @@ protected:
     std::wstring m_edit;
     int m_upState = 0;
     int m_downState = 0;
-    // 1 up, -1 down, 0 none.
-    int m_pressedArrow = 0;
-    bool m_repeating = false;
+    SpinRepeat m_repeat{kRepeatTimer};
     ImgResInfo* m_upImage = nullptr;
     ImgResInfo* m_downImage = nullptr;
 };

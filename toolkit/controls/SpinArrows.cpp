@@ -2,6 +2,7 @@
 
 #include "toolkit/controls/ButtonDrawing.h"
 #include "toolkit/core/ImageCache.h"
+#include "toolkit/core/PaintManager.h"
 
 #include <algorithm>
 
@@ -31,6 +32,40 @@ void DrawSpinArrow(Gdiplus::Graphics& graphics, const ImgResInfo* image, const R
     };
     Gdiplus::SolidBrush brush{Gdiplus::Color(state == 3 ? 0xFF808080 : 0xFFE6E8EC)};
     graphics.FillPolygon(&brush, points, 3);
+}
+
+int SteppedValue(int value, long long delta, int minimum, int maximum) {
+    return static_cast<int>(std::clamp<long long>(value + delta, minimum, maximum));
+}
+
+void SpinRepeat::Start(PaintManager* manager, MControl* control, int arrow) {
+    m_arrow = arrow;
+    m_repeating = false;
+    if (manager) {
+        manager->SetTimer(control, m_timerKey, kDelay);
+    }
+}
+
+void SpinRepeat::Stop(PaintManager* manager, MControl* control) {
+    m_arrow = 0;
+    m_repeating = false;
+    if (manager) {
+        manager->KillTimer(control, m_timerKey);
+    }
+}
+
+int SpinRepeat::Tick(PaintManager* manager, MControl* control) {
+    if (m_arrow == 0) {
+        Stop(manager, control);
+        return 0;
+    }
+    if (!m_repeating && manager) {
+        // A stopped timer restarts with the new period.
+        manager->KillTimer(control, m_timerKey);
+        manager->SetTimer(control, m_timerKey, kRate);
+        m_repeating = true;
+    }
+    return m_arrow;
 }
 
 } // namespace OrvixUI
