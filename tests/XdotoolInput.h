@@ -15,21 +15,29 @@ namespace xdotool_input {
 // marker file once its last key is sent, so that windows can wait for it before they close.
 class Runs {
 public:
-    ~Runs() { WaitForAll(); }
-
-    bool Finished() const {
-        for (const std::wstring& marker : m_markers) {
-            if (GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES) {
-                return false;
-            }
+    // A run that never finds its window leaves its marker; ten seconds is far beyond any run.
+    ~Runs() {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!Finished() && std::chrono::steady_clock::now() < end) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
-        return true;
+        for (const std::wstring& marker : m_markers) {
+            DeleteFileW(marker.c_str());
+        }
+    }
+
+    // Forgets the runs that have ended; true when none is left.
+    bool Finished() {
+        std::erase_if(m_markers, [](const std::wstring& marker) {
+            return GetFileAttributesW(marker.c_str()) == INVALID_FILE_ATTRIBUTES;
+        });
+        return m_markers.empty();
     }
 
     // A fresh marker (created here) as its Windows and its Unix path.
     std::pair<std::wstring, std::wstring> NewMarker() {
         const std::wstring name = L"clavira-xdotool-" + std::to_wstring(GetCurrentProcessId()) +
-                                  L"-" + std::to_wstring(m_markers.size()) + L".busy";
+                                  L"-" + std::to_wstring(m_count++) + L".busy";
         const std::wstring windowsPath = L"Z:\\tmp\\" + name;
         HANDLE file = CreateFileW(windowsPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -40,21 +48,10 @@ public:
         m_markers.push_back(windowsPath);
         return {windowsPath, L"/tmp/" + name};
     }
-    // A run that never finds its window leaves its marker; ten seconds is far beyond any run.
-    void WaitForAll() {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        for (const std::wstring& marker : m_markers) {
-            while (GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES &&
-                   std::chrono::steady_clock::now() < end) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            }
-            DeleteFileW(marker.c_str());
-        }
-        m_markers.clear();
-    }
 
 private:
-    std::vector<std::wstring> m_markers;
+    std::vector<std::wstring> m_markers; // of the runs still typing
+    int m_count = 0;
 };
 
 inline Runs runs;
